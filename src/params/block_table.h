@@ -43,9 +43,15 @@ inline constexpr std::array<BlockInfo, kBlockCount> kBlocks = [] {
   return t;
 }();
 
-inline constexpr int BlockLengths(int block) { return kBlocks[block].length; }
-inline constexpr int EqBandStart(int block) { return kBlocks[block].bandStart; }
-inline constexpr int EqBandCount(int block) { return kBlocks[block].bandCount; }
+inline constexpr int BlockLengths(int block) {
+  return kBlocks[block].length;
+}
+inline constexpr int EqBandStart(int block) {
+  return kBlocks[block].bandStart;
+}
+inline constexpr int EqBandCount(int block) {
+  return kBlocks[block].bandCount;
+}
 
 // The blocks whose view words the pages show, in refresh order.
 inline constexpr std::array<int, 13> ViewBlocks{0, 1, 2, 4, 5, 6, 24, 25, 26, 27, 28, 29, 30};
@@ -53,9 +59,15 @@ inline constexpr std::array<int, 13> ViewBlocks{0, 1, 2, 4, 5, 6, 24, 25, 26, 27
 inline constexpr bool IsValidAddress(int address) {
   return address >= 0 && address / 256 < kBlockCount && address % 256 < kBlockWords;
 }
-inline constexpr int BlockOf(int address) { return address / 256; }
-inline constexpr int IndexOf(int address) { return address % 256; }
-inline constexpr int MakeAddress(int block, int index) { return block * 256 + index; }
+inline constexpr int BlockOf(int address) {
+  return address / 256;
+}
+inline constexpr int IndexOf(int address) {
+  return address % 256;
+}
+inline constexpr int MakeAddress(int block, int index) {
+  return block * 256 + index;
+}
 
 // Curve group of any address; an address of no known block counts as the hidden group.
 inline constexpr int CurveGroupOf(int address) {
@@ -70,7 +82,8 @@ inline constexpr int BandWordIndex(int start, int band, int word) {
 
 // Default band frequencies (indexes into the frequency list) per curve group.
 inline constexpr std::array<int, 10> kDefaultFreqMusicOutput{20, 55, 80, 115, 150, 185, 220, 255, 290, 325};
-inline constexpr std::array<int, 15> kDefaultFreqMic{4, 25, 49, 73, 96, 120, 144, 167, 187, 215, 238, 262, 287, 309, 333};
+inline constexpr std::array<int, 15> kDefaultFreqMic{4,   25,  49,  73,  96,  120, 144, 167,
+                                                     187, 215, 238, 262, 287, 309, 333};
 inline constexpr std::array<int, 7> kDefaultFreqEffect{20, 70, 120, 170, 220, 270, 320};
 inline constexpr std::array<int, 3> kDefaultFreqDeq{20, 129, 280};
 

@@ -15,6 +15,8 @@ struct EditSelection {
 };
 
 // A stored scene word outside 0..2 is taken as scene 0 wherever it is read.
-inline int SceneFromWord(int word) { return (word >= 0 && word <= 2) ? word : 0; }
+inline int SceneFromWord(int word) {
+  return (word >= 0 && word <= 2) ? word : 0;
+}
 
 }  // namespace morvelin

@@ -15,8 +15,12 @@ int SceneBlock(int block, int scene) {
 
 }  // namespace
 
-Word ParamStore::Device(int a) const { return IsValidAddress(a) ? DeviceImage[a / 256][a % 256] : 0; }
-Word ParamStore::View(int a) const { return IsValidAddress(a) ? ViewImage[a / 256][a % 256] : 0; }
+Word ParamStore::Device(int a) const {
+  return IsValidAddress(a) ? DeviceImage[a / 256][a % 256] : 0;
+}
+Word ParamStore::View(int a) const {
+  return IsValidAddress(a) ? ViewImage[a / 256][a % 256] : 0;
+}
 void ParamStore::SetDevice(int a, Word v) {
   if (IsValidAddress(a)) DeviceImage[a / 256][a % 256] = v;
 }
@@ -36,11 +40,16 @@ int ParamStore::MapViewToDevice(int a) const {
     if (i >= 12 && i <= 15) {
       b = SceneBlock(sel_.CurOutBlock, scene);
     } else if (i == 10 || i == 11) {
-      if (b == 7 || b == 8) b = 6 + scene;
-      else if (b >= 9 && b <= 11) b = 9 + scene;
-      else if (b >= 12 && b <= 14) b = 12 + scene;
-      else if (b >= 15 && b <= 17) b = 15 + scene;
-      else b = SceneBlock(sel_.CurOutBlock, scene);
+      if (b == 7 || b == 8)
+        b = 6 + scene;
+      else if (b >= 9 && b <= 11)
+        b = 9 + scene;
+      else if (b >= 12 && b <= 14)
+        b = 12 + scene;
+      else if (b >= 15 && b <= 17)
+        b = 15 + scene;
+      else
+        b = SceneBlock(sel_.CurOutBlock, scene);
     } else {
       b = sel_.CurOutBlock;
     }
@@ -101,21 +110,28 @@ int ParamStore::LocateBand(int a) const {
   };
   if (b < 0 || b >= kBlockCount) return band(0, kNoBandWord);
   switch (b) {
-    case 0: return filters(4, 10, 10);
+    case 0:
+      return filters(4, 10, 10);
     case 1:
       for (int k = 0; k < 3; ++k)
         if (i >= 2 + 10 * k && i <= 6 + 10 * k) return band(k, i - 2 - 10 * k);
       return band(0, kNoBandWord);
     case 2:
-    case 3: return filters(9, 15, 15);
+    case 3:
+      return filters(9, 15, 15);
     case 4:
-    case 24: return filters(9, 7, 14);
-    case 5: return filters(6, 7, 11);
-    case 6: return filters(16, 10, 21);
+    case 24:
+      return filters(9, 7, 14);
+    case 5:
+      return filters(6, 7, 11);
+    case 6:
+      return filters(16, 10, 21);
     case 25:
     case 26:
-    case 27: return i >= 1 ? general(1) : band(0, kNoBandWord);
-    default: return general(EqBandStart(b));
+    case 27:
+      return i >= 1 ? general(1) : band(0, kNoBandWord);
+    default:
+      return general(EqBandStart(b));
   }
 }
 
@@ -128,11 +144,20 @@ int ParamStore::ActiveQWord(int a) const {
 
 void ParamStore::ResetBands(int sel) {
   switch (sel) {
-    case 2: sel = sel_.CurMicBlock; break;
-    case 4: sel = sel_.CurEchoBlock; break;
-    case 6: sel = sel_.CurOutBlock; break;
-    case 25: sel = sel_.CurHideBlock; break;
-    default: break;
+    case 2:
+      sel = sel_.CurMicBlock;
+      break;
+    case 4:
+      sel = sel_.CurEchoBlock;
+      break;
+    case 6:
+      sel = sel_.CurOutBlock;
+      break;
+    case 25:
+      sel = sel_.CurHideBlock;
+      break;
+    default:
+      break;
   }
   auto writeBands = [&](int b, bool viewToo) {
     for (int band = 0; band < EqBandCount(b); ++band) {
@@ -169,7 +194,9 @@ void ParamStore::CopyBank(Family family) {
     case Family::Deq:
       for (int i = 1; i <= 30; ++i) DeviceImage[1][i + 30] = DeviceImage[1][i];
       break;
-    case Family::Mic: copyBlock(2, 3, 15, 113); break;
+    case Family::Mic:
+      copyBlock(2, 3, 15, 113);
+      break;
     case Family::Main:
       for (int v = 0; v < 3; ++v) copyBlock(6 + v, 9 + v, 0, 69);
       break;

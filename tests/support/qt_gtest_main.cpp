@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 // Tests drive real timers, ports and widgets, so they run inside a QApplication;
 // without a display the offscreen platform stands in.
