@@ -16,9 +16,6 @@ inline constexpr FilterTypeCode kTypeHighShelf = 3;
 inline constexpr FilterTypeCode kTypeHighPass = 100;
 inline constexpr FilterTypeCode kTypeLowPass = 200;
 
-// Item texts of the band type list, indexed by codes 0..3.
-inline constexpr std::array<const char*, 4> kBandTypeNames{"BYPSS", "PEQ", "LSEQ", "HSEQ"};
-
 struct PassSection {
   enum class Kind : std::uint8_t { Flat, FirstOrder, Bessel2, Butter2, ButterSection };
   Kind kind = Kind::Flat;

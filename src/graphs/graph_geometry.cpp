@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "params/scales.h"
+
 namespace morvelin {
 
 namespace {
@@ -57,11 +59,11 @@ std::vector<GridLine> GridLines(const GraphGeometry& g) {
   const int w = g.Width();
   const int h = g.Height();
   auto horizontal = [&](double db, bool major) {
-    const int y = NearestEven(g.DbToY(db));
+    const int y = NearestInt(g.DbToY(db));
     lines.push_back({0, y, w, y, major});
   };
   auto vertical = [&](double x, bool major) {
-    const int xi = NearestEven(x);
+    const int xi = NearestInt(x);
     lines.push_back({xi, 0, xi, h, major});
   };
   for (int v = int(AxisMinDb); v <= int(AxisMaxDb); v += kLevelLineStep)
@@ -81,12 +83,12 @@ std::vector<AxisLabel> AxisLabels(const GraphGeometry& g, int panelLeft, int pan
   for (int v = int(AxisMinDb); v <= int(AxisMaxDb); v += kLevelLabelStep, ++number) {
     labels.push_back(
         {"EQLabelY" + std::to_string(number), std::to_string(v) + "dB", panelLeft - kLevelLabelWidth - 2,
-         NearestEven(g.DbToY(v)) + panelTop - kAxisLabelHeight / 2, kLevelLabelWidth, kAxisLabelHeight});
+         NearestInt(g.DbToY(v)) + panelTop - kAxisLabelHeight / 2, kLevelLabelWidth, kAxisLabelHeight});
   }
   number = kFirstFreqLabelNumber;
   for (const FreqLabel& f : kFreqLabels) {
     labels.push_back({"EQLabelX" + std::to_string(number++), f.text,
-                      NearestEven(g.FreqToX(f.hz)) + panelLeft - kFreqLabelWidth / 2, panelTop + g.Height(),
+                      NearestInt(g.FreqToX(f.hz)) + panelLeft - kFreqLabelWidth / 2, panelTop + g.Height(),
                       kFreqLabelWidth, kAxisLabelHeight});
   }
   return labels;

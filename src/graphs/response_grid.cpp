@@ -1,17 +1,11 @@
 #include "graphs/response_grid.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
-namespace morvelin {
+#include "params/scales.h"
 
-int NearestEven(double x) {
-  if (std::isnan(x)) return 0;
-  if (x >= static_cast<double>(INT_MAX)) return INT_MAX;
-  if (x <= static_cast<double>(INT_MIN)) return INT_MIN;
-  return static_cast<int>(std::nearbyint(x));
-}
+namespace morvelin {
 
 double FreqToGrid(double hz) {
   return (std::log10(std::max(hz, 1.0)) - 1.0) * GridSteps / AxisDecades;
@@ -22,11 +16,11 @@ double GridToFreq(double grid) {
 }
 
 int GridIndexOf(double hz) {
-  return std::clamp(NearestEven(FreqToGrid(hz)), 0, GridSteps);
+  return std::clamp(NearestInt(FreqToGrid(hz)), 0, GridSteps);
 }
 
 int SnapToGrid(double hz) {
-  return NearestEven(GridToFreq(NearestEven(FreqToGrid(hz))));
+  return NearestInt(GridToFreq(NearestInt(FreqToGrid(hz))));
 }
 
 }  // namespace morvelin

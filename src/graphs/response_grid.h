@@ -13,9 +13,6 @@ inline constexpr double AxisDecades = 3.380211241711606;  // log10(24000 / 10)
 // One dB value per grid point.
 using Response = std::array<float, GridPoints>;
 
-// Nearest integer, ties to even; NaN gives 0 and values beyond int saturate.
-int NearestEven(double x);
-
 // Grid position of a frequency; anything below 1 Hz counts as 1 Hz.
 double FreqToGrid(double hz);
 double GridToFreq(double grid);
