@@ -37,9 +37,19 @@ float TemplateAngle(int j, Warp warp) {
   return float(j) * kPi / float(GridSteps);
 }
 
+// Code elsewhere in the process (seen after Qt's start-up) can leave the upper halves of the
+// AVX registers dirty; the SSE maths below then runs about ten times slower until they are
+// cleared. Clearing them is harmless: no vector value lives across this point.
+void ClearUpperVectorState() {
+#if defined(__GNUC__) && defined(__x86_64__)
+  if (__builtin_cpu_supports("avx")) asm volatile("vzeroupper");
+#endif
+}
+
 // Low-pass templates repeat the previous sample where a magnitude term vanishes (at w = pi).
 // Any template does so where rounding leaves no finite value, so a drawing never gets NaN.
 ResponseTemplate Sample(const Biquad& f, Warp warp, bool repeatAtZero) {
+  ClearUpperVectorState();
   ResponseTemplate t{};
   for (int j = 0; j < GridPoints; ++j) {
     float num = 0, den = 0;
