@@ -49,7 +49,7 @@ class VirtualUnit {
   // The same, one entry per answer (noise included in front of its frame).
   std::vector<Bytes> TakeTransmissions();
   bool HasOutput() const { return !outbox_.empty(); }
-  // Called whenever the unit has put something on the line.
+  // Called whenever the unit has put something on the line. One listener: the port serving the unit.
   void SetOutputHandler(std::function<void()> handler) { onOutput_ = std::move(handler); }
 
   // Spontaneous report of the device identifier (to 0x1E40, four bytes).
