@@ -71,7 +71,7 @@ int QGestureStep(int anchorX, int x) {
 }
 
 bool QGesturePoint(int point) {
-  return point >= 0 && point <= 14;
+  return point >= 0 && point <= kLastQGesturePoint;
 }
 
 DragApply TakeDragWords(DragWords& w, bool hasGainControl) {

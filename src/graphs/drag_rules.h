@@ -78,7 +78,8 @@ DragStep DragPointStep(const GraphGeometry& geometry, const DragMotion& motion);
 // than 2 pixels left steps it down (-1), smaller motions do nothing (0).
 inline constexpr int kQStepPixels = 2;
 int QGestureStep(int anchorX, int x);
-// Band points whose Q the gesture steps.
+// Band points whose Q the gesture steps: 0..kLastQGesturePoint.
+inline constexpr int kLastQGesturePoint = 14;
 bool QGesturePoint(int point);
 
 // Words of a drag waiting for the editor, and the ones last handed to it.
