@@ -2,6 +2,7 @@
 
 #include "graphs/band_response.h"
 #include "graphs/block_curve.h"
+#include "graphs/curve_points.h"
 #include "params/param_store.h"
 
 namespace morvelin {
@@ -45,6 +46,24 @@ void BM_MicPageCurve(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_MicPageCurve)->Unit(benchmark::kMicrosecond);
+
+// What a drag step costs: one band's response recomputed, the page summed and turned into points.
+void BM_SingleBandRedraw(benchmark::State& state) {
+  EditSelection sel;
+  ParamStore store(sel);
+  store.ResetBands(100);
+  CurveBands bands{};
+  UpdateCurveBands(bands, CurveEntries(store.DeviceImage[0], 0), kSelectAll);
+  const GraphGeometry geometry;
+  int gain = 0;
+  for (auto _ : state) {
+    store.DeviceImage[0][22] = 100 + (gain++ % 40);
+    UpdateCurveBands(bands, CurveEntries(store.DeviceImage[0], 0), 2);
+    const CurvePointList points = CurvePoints(SumCurveBands(bands, 11), geometry);
+    benchmark::DoNotOptimize(points.data());
+  }
+}
+BENCHMARK(BM_SingleBandRedraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace morvelin
