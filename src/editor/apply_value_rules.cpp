@@ -135,4 +135,11 @@ void WriteAppliedValue(ParamStore& store, const AppliedValue& applied) {
   if (applied.callsSetParam) store.SetParam(a, applied.n);
 }
 
+std::optional<EffectEqButton> EffectEqToFollow(int pageBlock, int controlBlock, int shownEqBlock) {
+  auto isEffect = [](int b) { return b == 4 || b == 5 || b == 24; };
+  if (pageBlock != 4 && pageBlock != 5) return std::nullopt;
+  if (!isEffect(controlBlock) || controlBlock == shownEqBlock) return std::nullopt;
+  return shownEqBlock == 4 ? EffectEqButton::Second : EffectEqButton::EchoA;
+}
+
 }  // namespace morvelin

@@ -55,4 +55,10 @@ ValueContext ValueContextFor(const ParamStore& store, int tag, int pageBlock, bo
 // user's value.
 void WriteAppliedValue(ParamStore& store, const AppliedValue& applied);
 
+// The effect page shows one effect's EQ (Echo A 4, Echo B 24, reverb 5). Moving a slider or a
+// filter type of another effect brings that effect's EQ: act as a click on EchoAEQBtn or on
+// RvbEQBtn (the second effect's EQ); nullopt when the EQ shown stays.
+enum class EffectEqButton { EchoA, Second };
+std::optional<EffectEqButton> EffectEqToFollow(int pageBlock, int controlBlock, int shownEqBlock);
+
 }  // namespace morvelin

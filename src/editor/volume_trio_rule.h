@@ -3,6 +3,7 @@
 // step per change, lowering is free, and nothing stays above the maximum.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "params/scales.h"
@@ -19,5 +20,17 @@ struct VolumeTrioChange {
 // slider (kNormalBar, kStartBar, kMaxBar) and `position` where it went. While `sendSuppressed`
 // (a refresh from the store) positions are taken as they are.
 VolumeTrioChange MoveVolumeBar(VolumeBars before, int which, int position, bool sendSuppressed);
+
+// The system volume words of block 29: three sources, each with a normal, start and maximum word.
+enum VolumeSource : int { kMicVolume = 0, kMusicVolume = 1, kEffectVolume = 2 };
+struct VolumeSlot {
+  int source;
+  int which;  // kNormalBar, kStartBar, kMaxBar
+  friend bool operator==(const VolumeSlot&, const VolumeSlot&) = default;
+};
+// The slot of a volume word's address; nullopt for any other address.
+std::optional<VolumeSlot> VolumeSlotOf(int address);
+// The address of a source's volume word.
+int VolumeAddressOf(int source, int which);
 
 }  // namespace morvelin

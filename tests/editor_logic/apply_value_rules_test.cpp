@@ -96,6 +96,7 @@ const Case kCases[] = {
     {"Q below",               E, 4, StepDown, kUser, 0,     {kMusQ, 0, 1}, 0,   "0.40"},
     {"Q shown from store",    E, 4, StepNone, kShow, 99,    {kMusQ, 0, 1, 50}, 50, "7.10"},
     {"Q shown above 100",     E, 4, StepNone, kShow, 0,     {kMusQ, 0, 1, 300}, 100, "128.00"},
+    {"shelf Q shown as stored", E, 4, StepNone, kShow, 0,  {kMusQ + 1, 0, 2, 50}, 50, "7.10"},
     {"Q shown 0xFFFF",        E, 4, StepNone, kShow, 0,     {kMusQ, 0, 1, 65535}, 100, "128.00"},
     // Music input gain: "#0.0" of x / 2 - 10, then "dB".
     {"input gain 0 dB",       E, 5, StepNone, kUser, 20,    {A(0, 0)}, 20,  "0.0dB"},
@@ -388,6 +389,21 @@ TEST_F(ApplyValueOnStore, UpInAFrequencyEditRaisesTheBandGain) {
   const AppliedValue r = Apply(E, kKindGain, *key.focusAddress, key.step, false, commit.value);
   EXPECT_EQ(r.text, "0.2");
   EXPECT_EQ(store.DeviceImage[0][12], 121);
+}
+
+TEST(ApplyValueRules, EffectEqFollowsTheAdjustedEffect) {
+  using B = EffectEqButton;
+  struct Case {
+    int pageBlock, controlBlock, shownEq;
+    std::optional<B> click;
+  };
+  const Case cases[] = {
+      {4, 4, 4, std::nullopt}, {4, 24, 4, B::Second},     {5, 5, 4, B::Second},     {4, 4, 24, B::EchoA},
+      {5, 4, 5, B::EchoA},     {4, 24, 24, std::nullopt}, {6, 24, 4, std::nullopt}, {4, 6, 4, std::nullopt},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(EffectEqToFollow(c.pageBlock, c.controlBlock, c.shownEq), c.click)
+        << c.pageBlock << ' ' << c.controlBlock << ' ' << c.shownEq;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace morvelin {
@@ -48,6 +49,28 @@ TEST(VolumeTrioRule, UnknownSliderChangesNothing) {
   const VolumeTrioChange r = MoveVolumeBar({10, 20, 30}, 3, 50, false);
   EXPECT_EQ(r.bars, (VolumeBars{10, 20, 30}));
   EXPECT_EQ(r.writes, (std::array<bool, 3>{}));
+}
+
+TEST(VolumeTrioRule, SlidersOfTheSystemPage) {
+  struct Case {
+    int index;
+    std::optional<VolumeSlot> slot;
+  };
+  const Case cases[] = {
+      {0, VolumeSlot{kMicVolume, kNormalBar}},    {1, VolumeSlot{kMusicVolume, kNormalBar}},
+      {2, VolumeSlot{kEffectVolume, kNormalBar}}, {3, VolumeSlot{kMicVolume, kStartBar}},
+      {4, VolumeSlot{kMicVolume, kMaxBar}},       {5, VolumeSlot{kMusicVolume, kStartBar}},
+      {6, VolumeSlot{kMusicVolume, kMaxBar}},     {7, VolumeSlot{kEffectVolume, kStartBar}},
+      {8, VolumeSlot{kEffectVolume, kMaxBar}},    {9, std::nullopt},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(VolumeSlotOf(29 * 256 + c.index), c.slot) << c.index;
+    if (c.slot) {
+      EXPECT_EQ(VolumeAddressOf(c.slot->source, c.slot->which), 29 * 256 + c.index);
+    }
+  }
+  EXPECT_EQ(VolumeSlotOf(28 * 256 + 1), std::nullopt);
+  EXPECT_EQ(VolumeSlotOf(-255), std::nullopt);
 }
 
 }  // namespace
