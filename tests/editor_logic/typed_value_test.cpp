@@ -108,6 +108,7 @@ TEST(TypedValue, CommitDecisions) {
       {false, "1-2", std::nullopt, CommitOutcome::Restore, 0},  // not a number: no message
       {false, "12", std::nullopt, CommitOutcome::Error, 0},
       {false, "1000", kKindFrequency, CommitOutcome::Apply, 204},
+      {false, "1010 Hz", kKindFrequency, CommitOutcome::Apply, 204},  // between 1000 and 1020: the lower
       {false, "-3.0dB", kKindMusicGain, CommitOutcome::Apply, 14},
       {false, "20", kKindGain, CommitOutcome::Apply, 220},
   };
