@@ -88,9 +88,9 @@ class LinkController : public EditSender {
   const TextPair& CurrentStatus() const { return status_; }
   PendingCommand Pending() const { return pending_; }
   Direction TransferDirection() const { return direction_; }
-  bool Timer1Running() const { return timer1_.Running(); }
-  bool Timer2Running() const { return timer2_.Running(); }
-  bool HoldTimerRunning() const { return holdTimer_.Running(); }
+  const LinkTimer& Timer1() const { return timer1_; }
+  const LinkTimer& Timer2() const { return timer2_; }
+  const LinkTimer& HoldTimer() const { return holdTimer_; }
   int Tick() const { return tick_; }
   int Miss() const { return miss_; }
   int Done() const { return done_; }

@@ -22,6 +22,7 @@ class LinkTimer {
   void Start() {
     if (running_) return;  // an enabled timer keeps its phase
     running_ = true;
+    ++starts_;
     if (drive_ == TimerDrive::Qt) timer_.start();
   }
   void Stop() {
@@ -30,10 +31,13 @@ class LinkTimer {
   }
   bool Running() const { return running_; }
   int IntervalMs() const { return timer_.interval(); }
+  // How often it was started: a manual driver sees a restart between two of its steps.
+  int Starts() const { return starts_; }
 
  private:
   TimerDrive drive_;
   bool running_ = false;
+  int starts_ = 0;
   QTimer timer_;
 };
 
