@@ -257,17 +257,21 @@ TEST(LinkHold, LinkButtonDuringATransferStartsANewSearch) {
 TEST(LinkTransfer, UnansweredStepIsResentAtThreePointTwoAndFailsAtThirteenPointTwo) {
   LinkRig rig;
   rig.Search();
+  // Block 3 is still answered; the request for block 4 is not.
   ASSERT_TRUE(rig.RunUntil([&] {
     const auto& r = rig.unit.ReceivedFrames();
     return !r.empty() && r.back() == BlockRequest(3);
   }));
   rig.unit.faults.silent = true;
   rig.TakeReceived();
-  const long t0 = rig.nowMs;
-  const auto arrivals = Record(rig, 13180);
+  auto arrivals = Record(rig, 200);
   ASSERT_EQ(arrivals.size(), 1u);
-  EXPECT_EQ(arrivals[0].frame, BlockRequest(3));
-  EXPECT_EQ(arrivals[0].ms - t0, 3200);
+  EXPECT_EQ(arrivals[0].frame, BlockRequest(4));
+  const long sent = arrivals[0].ms;
+  arrivals = Record(rig, sent + 13180 - rig.nowMs);
+  ASSERT_EQ(arrivals.size(), 1u);
+  EXPECT_EQ(arrivals[0].frame, BlockRequest(4));
+  EXPECT_EQ(arrivals[0].ms - sent, 3200);
   EXPECT_TRUE(rig.ui.Messages.empty());
   rig.Run(20);
   ASSERT_EQ(rig.ui.Messages.size(), 1u);
@@ -349,7 +353,8 @@ TEST(LinkTransfer, FullWriteSendsBlockZeroAsTwoFramesThenEveryBlock) {
   EXPECT_EQ(rest.back(), WordFrame(WriteType, InputSourceAddr, 2));
   EXPECT_EQ(rig.unit.WordAt(30, 20), 2);
   for (int blk = 1; blk < 30; ++blk)
-    for (int i = 0; i < BlockLengths(blk); ++i) ASSERT_EQ(rig.unit.WordAt(blk, i), rig.store.DeviceImage[blk][i]);
+    for (int i = 0; i < BlockLengths(blk); ++i)
+      ASSERT_EQ(rig.unit.WordAt(blk, i), rig.store.DeviceImage[blk][i]);
   EXPECT_EQ(rig.ui.StatusCaption, "设备已连接");
 }
 
@@ -367,7 +372,8 @@ TEST(LinkEdits, OnlineEditsGoOutAtOnceWhileNothingWaits) {
   rig.TakeReceived();
   rig.store.SetParam(0x0016, 150);
   rig.store.SetParam(0x0017, 151);
-  EXPECT_EQ(rig.TakeReceived(), (std::vector<Bytes>{WordFrame(WriteType, 0x0016, 150), WordFrame(WriteType, 0x0017, 151)}));
+  EXPECT_EQ(rig.TakeReceived(),
+            (std::vector<Bytes>{WordFrame(WriteType, 0x0016, 150), WordFrame(WriteType, 0x0017, 151)}));
   EXPECT_EQ(rig.link.Flags().SendReady, 1);
   rig.store.SendSuppressed = true;
   rig.store.SetParam(0x0016, 1);
@@ -382,7 +388,9 @@ TEST(LinkEdits, WaitingEditsMerge) {
     std::vector<Bytes> sent;
   } cases[] = {
       {"A A", {{A, 1}, {A, 2}}, {WordFrame(WriteType, A, 2)}},
-      {"A B A", {{A, 1}, {B, 5}, {A, 2}}, {WordFrame(WriteType, A, 1), WordFrame(WriteType, B, 5), WordFrame(WriteType, A, 2)}},
+      {"A B A",
+       {{A, 1}, {B, 5}, {A, 2}},
+       {WordFrame(WriteType, A, 1), WordFrame(WriteType, B, 5), WordFrame(WriteType, A, 2)}},
   };
   for (const auto& c : cases) {
     LinkRig rig;
@@ -489,6 +497,7 @@ TEST(LinkModes, SaveWhileNotOnlineIsNotSent) {
   ASSERT_TRUE(rig.BringOnline());
   rig.link.LinkBtnClick(Button::UnLinkBtn);
   rig.TakeReceived();
+  const std::string before = rig.store.Unit.ModeNames[1];
   rig.ui.Language = 0;
   EXPECT_FALSE(rig.link.SaveMode(1, "Never"));
   EXPECT_TRUE(rig.TakeReceived().empty());
@@ -497,7 +506,7 @@ TEST(LinkModes, SaveWhileNotOnlineIsNotSent) {
   EXPECT_EQ(rig.ui.Messages[0].text, "Off Line!");
   EXPECT_EQ(rig.link.Pending(), LinkController::PendingCommand::None);
   EXPECT_EQ(rig.ui.StatusCaption, "设备未连接");
-  EXPECT_EQ(rig.store.Unit.ModeNames[1], "");
+  EXPECT_EQ(rig.store.Unit.ModeNames[1], before);
 }
 
 TEST(LinkModes, PasswordsAreSentAtOnce) {
@@ -506,7 +515,8 @@ TEST(LinkModes, PasswordsAreSentAtOnce) {
   rig.TakeReceived();
   rig.link.ChangePanelPassword("4321");
   rig.link.ChangeSystemPassword("111222");
-  EXPECT_EQ(rig.TakeReceived(), (std::vector<Bytes>{TextFrame(PanelPassAddr, "4321"), TextFrame(SystemPassAddr, "111222")}));
+  EXPECT_EQ(rig.TakeReceived(),
+            (std::vector<Bytes>{TextFrame(PanelPassAddr, "4321"), TextFrame(SystemPassAddr, "111222")}));
   rig.Run(100);
   EXPECT_EQ(rig.unit.PanelPassword(), "4321");
   EXPECT_EQ(rig.unit.SystemPassword(), "111222");
