@@ -300,6 +300,13 @@ void LinkController::HoldTimerTimer() {
     miss_ = 0;
     tick_ = 0;
     const EditQueue::Entry& e = queue_.Slot(queue_.QueuePop());
+    // A recall that had to wait still reloads the memory once the unit has switched modes.
+    if (e.address == ModeRecallAddr) {
+      SetStatus(StatusText(LinkStatus::Loading));
+      online_ = false;
+      miss_ = 0;
+      pending_ = PendingCommand::Recall;
+    }
     SendWordFrame(WriteType, e.address, e.value);
   }
 

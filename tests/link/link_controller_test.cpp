@@ -443,6 +443,25 @@ TEST(LinkModes, RecallReadsTheRecalledMode) {
   EXPECT_EQ(rig.ui.Events.back(), LinkEventKind::Online);
 }
 
+TEST(LinkModes, RecallThatHadToWaitStillReloads) {
+  LinkRig rig;
+  rig.unit.SetWord(0, 3, 11);
+  rig.unit.StoreMode(5, "Five");
+  rig.unit.SetWord(0, 3, 22);
+  ASSERT_TRUE(rig.BringOnline());
+  rig.TakeReceived();
+  rig.store.SetParamPaced(0x0100, 1);
+  rig.store.SetParam(ModeRecallAddr, 5);
+  EXPECT_EQ(rig.TakeReceived(), std::vector<Bytes>{WordFrame(WriteType, 0x0100, 1)});
+  EXPECT_TRUE(rig.link.LinkOnline());
+  rig.Run(20);
+  EXPECT_EQ(rig.TakeReceived(), std::vector<Bytes>{WordFrame(WriteType, ModeRecallAddr, 5)});
+  EXPECT_EQ(rig.link.Pending(), LinkController::PendingCommand::Recall);
+  EXPECT_EQ(rig.ui.StatusCaption, "加载中...");
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.LinkOnline(); }));
+  EXPECT_EQ(rig.store.DeviceImage[0][3], 11);
+}
+
 TEST(LinkModes, SaveSendsTheNameAndReportsSuccessOnTheAcknowledgement) {
   LinkRig rig;
   ASSERT_TRUE(rig.BringOnline());
