@@ -59,7 +59,9 @@ class CliRun {
     finished_ = true;
     ready_.stop();
     // Releases the unit and stops the timers; after a failure they have stopped already.
-    if (link_.LinkOnline()) link_.LinkBtnClick(LinkController::Button::UnLinkBtn);
+    if (link_.LinkOnline() || link_.Timer1().Running() || link_.Timer2().Running() ||
+        link_.HoldTimer().Running())
+      link_.LinkBtnClick(LinkController::Button::UnLinkBtn);
     QTimer::singleShot(kReleaseFlushMs, &loop_, [this, code] { loop_.exit(code); });
   }
 

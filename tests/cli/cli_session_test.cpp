@@ -4,6 +4,7 @@
 #include "cli/cli_session.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -107,6 +108,23 @@ TEST(CliProgram, DumpsTheSimulatorOverAPseudoTerminal) {
   EXPECT_TRUE(out.contains("\n2 5 4321\n")) << out.left(200).toStdString();
   EXPECT_TRUE(out.contains("\nmode 16 "));
   EXPECT_TRUE(err.contains("Online"));
+}
+
+TEST(CliProgram, AUnitThatStopsAnsweringEndsTheCommandByTheLinkTimeOuts) {
+  Simulator sim;
+  ASSERT_TRUE(sim.Start());
+  QProcess dump;
+  dump.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", {"--port", sim.path, "dump"});
+  ASSERT_TRUE(dump.waitForStarted(5000));
+  // Freeze the simulator in the middle of the full read.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dump.readAllStandardError().contains("Linking... 1"); }, 20'000));
+  ::kill(static_cast<pid_t>(sim.process.processId()), SIGSTOP);
+  const bool ended = dump.waitForFinished(30'000);
+  ::kill(static_cast<pid_t>(sim.process.processId()), SIGCONT);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(dump.exitCode(), 1);
+  EXPECT_TRUE(dump.readAllStandardError().contains("Off Line!"));
+  EXPECT_TRUE(dump.readAllStandardOutput().isEmpty());
 }
 
 TEST(CliProgram, BadArgumentsAreRefused) {
