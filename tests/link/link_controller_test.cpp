@@ -570,3 +570,27 @@ TEST(LinkReceive, DeviceIdentifierAndDiagnostics) {
 
 }  // namespace
 }  // namespace morvelin
+
+namespace morvelin {
+namespace {
+
+TEST(LinkTexts, LanguageSwitchTurnsTheLinkTexts) {
+  LinkRig rig;
+  rig.Search();
+  EXPECT_EQ(rig.ui.StatusWindow.Caption, "设备状态");
+  EXPECT_EQ(rig.ui.StatusWindow.WaitText, "请稍等,可能需要几秒钟才能完成操作！");
+  EXPECT_EQ(rig.ui.StatusWindow.StatusCopy, "设备搜索...");
+  rig.ui.Language = 0;
+  rig.link.ApplyLanguage();
+  EXPECT_EQ(rig.ui.StatusCaption, "Search...");
+  EXPECT_EQ(rig.ui.StatusHint, "设备搜索...");
+  EXPECT_EQ(rig.ui.StatusWindow.Caption, "Device Staus");
+  EXPECT_EQ(rig.ui.StatusWindow.WaitText, "Please Wait for a moment!");
+  EXPECT_EQ(rig.ui.StatusWindow.StatusCopy, "Search...");
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.LinkOnline(); }));
+  EXPECT_EQ(rig.ui.StatusCaption, "Online");
+  EXPECT_EQ(rig.ui.LinkButtonCaption, "Unlink");
+}
+
+}  // namespace
+}  // namespace morvelin
