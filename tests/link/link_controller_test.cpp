@@ -405,6 +405,25 @@ TEST(LinkEdits, WaitingEditsMerge) {
   }
 }
 
+TEST(LinkEdits, UnacknowledgedLastQueuedEditIsSentAgain) {
+  LinkRig rig;
+  ASSERT_TRUE(rig.BringOnline());
+  rig.TakeReceived();
+  rig.store.SetParamPaced(0x0100, 1);
+  rig.store.SetParam(0x0203, 55);
+  rig.unit.faults.silent = true;  // the first edit's acknowledgement is already on its way
+  rig.Step();                     // the queued one goes out and is lost
+  EXPECT_EQ(rig.TakeReceived(),
+            (std::vector<Bytes>{WordFrame(WriteType, 0x0100, 1), WordFrame(WriteType, 0x0203, 55)}));
+  EXPECT_NE(rig.unit.WordAt(2, 3), 55);
+  rig.unit.faults.silent = false;
+  const auto arrivals = Record(rig, 2000);
+  ASSERT_EQ(arrivals.size(), 1u);
+  EXPECT_EQ(arrivals[0].frame, WordFrame(WriteType, 0x0203, 55));
+  EXPECT_EQ(rig.unit.WordAt(2, 3), 55);
+  EXPECT_TRUE(rig.link.LinkOnline());
+}
+
 TEST(LinkEdits, SearchDropsWaitingEdits) {
   LinkRig rig;
   ASSERT_TRUE(rig.BringOnline());
