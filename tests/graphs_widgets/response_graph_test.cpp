@@ -107,6 +107,23 @@ TEST_F(ResponseGraphTest, CurveIsPaintedInTheCurveColour) {
   EXPECT_EQ(graph.Picture().pixelColor(peak.x, 250), graph.GridBitmap().pixelColor(peak.x, 250));
 }
 
+TEST_F(ResponseGraphTest, GridBitmapHoldsTheGridLines) {
+  struct Case {
+    int x, y;
+    QColor colour;
+  };
+  const QColor background(5, 5, 5), major(110, 110, 110), minor(64, 64, 64);
+  const Case cases[] = {
+      {10, 3, background}, {0, 40, major},         {676, 40, major},   // left border, 1 kHz
+      {300, 85, major},    {300, 0, major},        {300, 255, major},  // 0, 12 and -24 dB
+      {300, 64, minor},    {102, 40, minor},                           // 3 dB, 20 Hz
+      {1140, 40, major},   {1141, 40, background},                     // right border at N GridScale - 2
+  };
+  ASSERT_EQ(graph.GridBitmap().size(), QSize(1142, 256));
+  for (const Case& c : cases)
+    EXPECT_EQ(graph.GridBitmap().pixelColor(c.x, c.y), c.colour) << c.x << "," << c.y;
+}
+
 TEST_F(ResponseGraphTest, PageWithoutBandsShowsTheEmptyGrid) {
   ShowPage(0x1E07);  // the system page
   for (int p = 0; p < kCurvePointCount; ++p) EXPECT_TRUE(Point(p)->isHidden());

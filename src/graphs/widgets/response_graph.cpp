@@ -249,6 +249,10 @@ void ResponseGraph::SetCurveColour(QColor colour) {
   curveColour_ = colour;
 }
 
+void ResponseGraph::ShowMicBColour(bool micB) {
+  curveColour_ = ToColor(morvelin::CurveColour(micB));
+}
+
 void ResponseGraph::ShowEqPass(bool on) {
   eqPassLabel_->setVisible(on);
 }

@@ -48,6 +48,8 @@ class ResponseGraph : public QWidget {
   void ShowEqPass(bool on);
   bool EqPassShown() const;
   void SetCurveColour(QColor colour);
+  // Orange while the microphone page shows microphone B, green otherwise.
+  void ShowMicBColour(bool micB);
   QColor CurveColour() const { return curveColour_; }
 
   // Pointer handlers, also reachable directly (positions as the handlers take them: a
