@@ -1,5 +1,7 @@
 #include "graphs/widgets/graph_pane.h"
 
+#include <algorithm>
+
 #include "graphs/graph_geometry.h"
 #include "graphs/widgets/response_graph.h"
 
