@@ -266,14 +266,6 @@ TEST_F(ResponseGraphTest, RightDragStepsTheQ) {
   QTest::mousePress(Point(kHighPassPoint), Qt::RightButton, {}, kGrip);
   EXPECT_FALSE(graph.QDragMode());
   QTest::mouseRelease(Point(kHighPassPoint), Qt::RightButton, {}, kGrip);
-  // The gesture steps the Q of points 1..15 only: microphone band 16 keeps its Q.
-  ShowPage(testing::kMicPage);
-  const std::size_t sent = host.Sent().size();
-  QTest::mousePress(Point(15), Qt::RightButton, {}, kGrip);
-  for (int k = 1; k <= 10; ++k) QTest::mouseMove(Point(15), kGrip + QPoint(k, 0));
-  QTest::mouseRelease(Point(15), Qt::RightButton, {}, kGrip + QPoint(10, 0));
-  EXPECT_EQ(View(2, BandWordIndex(15, 15, 3)), 16);
-  EXPECT_EQ(host.Sent().size(), sent);
 }
 
 TEST_F(ResponseGraphTest, ValueLabelTextAndPlace) {
