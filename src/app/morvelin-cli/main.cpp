@@ -1,1 +1,35 @@
-int main() { return 0; }
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <iostream>
+
+#include "cli/cli_command.h"
+#include "cli/cli_session.h"
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("morvelin-cli");
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Talks to the unit without a window.\n"
+      "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16)");
+  parser.addHelpOption();
+  const QCommandLineOption port(
+      "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
+  parser.addOption(port);
+  parser.addPositionalArgument("command", "ports, dump, set or recall, with its arguments.");
+  parser.process(app);
+
+  morvelin::CliOptions options;
+  for (const QString& p : parser.values(port)) options.ports.push_back(p.toStdString());
+  std::vector<std::string> words;
+  for (const QString& w : parser.positionalArguments()) words.push_back(w.toStdString());
+  std::string error;
+  const auto command = morvelin::ParseCliCommand(words, &error);
+  if (!command) {
+    std::cerr << "morvelin-cli: " << error << '\n';
+    return 2;
+  }
+  options.command = *command;
+  return morvelin::RunCli(options, std::cout, std::cerr);
+}
