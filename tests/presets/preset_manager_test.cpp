@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "link/frame_dispatcher.h"
 #include "link/frames.h"
 #include "presets/backup_recorders.h"
 #include "presets/mode_list.h"
@@ -98,6 +99,18 @@ TEST_F(PresetManagerTest, ModeListHasItsThreeShapes) {
 
   presets.RefreshModeList();
   EXPECT_EQ(view.modeItems.size(), 16) << "the next refresh drops the MF entries";
+}
+
+TEST(ModeItems, SavedListMatchesTheLinksEntries) {
+  UnitInfo unit;
+  for (int k = 0; k < kModeNameSlots; ++k)
+    unit.ModeNames[static_cast<std::size_t>(k)] = "n" + std::to_string(k);
+  const auto entries = ModeListEntries(unit);
+  const QStringList items = SavedModeItems(unit);
+  ASSERT_EQ(items.size(), kModeNameSlots);
+  for (int k = 0; k < kModeNameSlots; ++k)
+    EXPECT_EQ(items[k].toStdString(), entries[static_cast<std::size_t>(k)]);
+  EXPECT_EQ(ModeItems(unit), items.mid(0, kModeCount));
 }
 
 TEST_F(PresetManagerTest, CurrentModeLabelFollowsModeAndLanguage) {
