@@ -9,6 +9,8 @@ namespace morvelin {
 
 namespace {
 
+constexpr const char* kCommandList = "(ports, dump, set ADDR VALUE, recall N, backup FILE, restore FILE)";
+
 std::optional<int> ParseNumber(const std::string& text, int base) {
   if (text.empty()) return std::nullopt;
   int v = 0;
@@ -51,7 +53,7 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
     if (error) *error = why;
     return std::nullopt;
   };
-  if (words.empty()) return fail("no command given (ports, dump, set ADDR VALUE, recall N)");
+  if (words.empty()) return fail(std::string("no command given ") + kCommandList);
   const std::string& name = words[0];
   const std::size_t args = words.size() - 1;
   CliCommand c;
@@ -80,7 +82,13 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
     c.mode = *mode;
     return c;
   }
-  return fail("unknown command '" + name + "' (ports, dump, set ADDR VALUE, recall N)");
+  if (name == "backup" || name == "restore") {
+    if (args != 1 || words[1].empty()) return fail("usage: " + name + " FILE");
+    c.kind = name == "backup" ? CliCommandKind::Backup : CliCommandKind::Restore;
+    c.file = words[1];
+    return c;
+  }
+  return fail("unknown command '" + name + "' " + kCommandList);
 }
 
 }  // namespace morvelin

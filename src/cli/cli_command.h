@@ -7,13 +7,14 @@
 
 namespace morvelin {
 
-enum class CliCommandKind { Ports, Dump, Set, Recall };
+enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore };
 
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
-  int address = 0;  // set: device address
-  int value = 0;    // set: word value
-  int mode = 0;     // recall: 1..16
+  int address = 0;   // set: device address
+  int value = 0;     // set: word value
+  int mode = 0;      // recall: 1..16
+  std::string file;  // backup, restore: the backup file, any path
 };
 
 // "B:I" (decimal block and index) or "0xHHHH"; nullopt outside the store.

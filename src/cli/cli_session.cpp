@@ -1,10 +1,12 @@
 #include "cli/cli_session.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <memory>
 
+#include "cli/cli_backup.h"
 #include "cli/cli_link_ui.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
@@ -79,7 +81,19 @@ class CliRun {
     } else if (recallSent_) {
       err_ << "Mode " << command_.mode << " recalled\n";
       Finish(0);
+    } else if (restoring_) {
+      err_ << "Restored " << QDir::toNativeSeparators(CliPath(command_.file)).toStdString() << '\n';
+      Finish(0);
     }
+  }
+
+  void Restore() {
+    if (!RestoreFromFile(command_.file, store_, link_, err_)) {
+      Finish(kCliFileError);
+      return;
+    }
+    // A step the unit does not acknowledge ends the link with its message, and the run with 1.
+    restoring_ = true;
   }
 
   void Start() {
@@ -93,6 +107,12 @@ class CliRun {
       case CliCommandKind::Recall:
         ready_.start();  // wait until nothing is in flight, so the command goes at once
         PollReady();
+        return;
+      case CliCommandKind::Backup:
+        Finish(BackupToFile(command_.file, store_, err_));
+        return;
+      case CliCommandKind::Restore:
+        Restore();
         return;
       case CliCommandKind::Ports:
         Finish(0);
@@ -132,29 +152,33 @@ class CliRun {
   bool started_ = false;
   bool sent_ = false;
   bool recallSent_ = false;
+  bool restoring_ = false;
   bool finished_ = false;
   int acksAtSend_ = 0;
 };
 
 }  // namespace
 
-int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err, VirtualUnit* demoUnit) {
   const std::vector<std::string> names = options.ports.empty() ? QtPortLister().PortNames() : options.ports;
   if (options.command.kind == CliCommandKind::Ports) {
     for (const std::string& n : names) out << n << '\n';
     return 0;
   }
+  if (options.command.kind == CliCommandKind::Restore && !RestorableFile(options.command.file, err))
+    return kCliFileError;
   if (names.empty()) {
     err << "No serial port to search (give --port NAME)\n";
     err << "Off Line!\n";
     return 2;
   }
 
-  VirtualUnit demoUnit;
+  VirtualUnit ownDemoUnit;
+  VirtualUnit& demoUnitUsed = demoUnit != nullptr ? *demoUnit : ownDemoUnit;
   const bool demo = std::find(names.begin(), names.end(), kDemoPortName) != names.end();
   std::unique_ptr<SerialPort> port;
   if (demo)
-    port = std::make_unique<LoopbackPort>(demoUnit, kDemoPortName);
+    port = std::make_unique<LoopbackPort>(demoUnitUsed, kDemoPortName);
   else
     port = std::make_unique<QtSerialPort>();
   FixedPortLister lister(names);

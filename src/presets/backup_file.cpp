@@ -45,19 +45,17 @@ bool ReadLines(const QString& path, std::vector<std::string>& lines) {
   return true;
 }
 
-bool BackupFiles::SaveBackupFile(const QString& name) {
-  const QString path = folders_.BackupPath(name);
-  if (WriteLinesReplacing(path, BackupLines(store_.DeviceImage))) return true;
+bool SaveBackupToPath(const QString& path, const ParamStore& store, Notifier& notifier) {
+  if (WriteLinesReplacing(path, BackupLines(store.DeviceImage))) return true;
   const QString shown = QDir::toNativeSeparators(path);
-  notifier_.ShowNotice(QStringLiteral("无法保存文件: ") + shown,
-                       QStringLiteral("Cannot save file: ") + shown);
+  notifier.ShowNotice(QStringLiteral("无法保存文件: ") + shown, QStringLiteral("Cannot save file: ") + shown);
   return false;
 }
 
-bool BackupFiles::LoadBackupFile(const QString& name) {
+bool LoadBackupFromPath(const QString& path, ParamStore& store, Notifier& notifier, DownloadLink& link) {
   std::vector<std::string> lines;
-  if (!ReadLines(folders_.BackupPath(name), lines)) {
-    notifier_.ShowNotice(QStringLiteral("文件不存在"), QStringLiteral("File not find!"));
+  if (!ReadLines(path, lines)) {
+    notifier.ShowNotice(QStringLiteral("文件不存在"), QStringLiteral("File not find!"));
     return false;
   }
   const CheckedBackup backup = CheckBackup(lines);
@@ -65,15 +63,23 @@ bool BackupFiles::LoadBackupFile(const QString& name) {
     case BackupCheck::Ok:
       break;
     case BackupCheck::FormatError:
-      notifier_.ShowNotice(QStringLiteral("文件格式错误!"), QStringLiteral("File format error!"));
+      notifier.ShowNotice(QStringLiteral("文件格式错误!"), QStringLiteral("File format error!"));
       return false;
     case BackupCheck::Corrupted:
-      notifier_.ShowNotice(QStringLiteral("数据文件损坏!"), QStringLiteral("Data file is corrupted!"));
+      notifier.ShowNotice(QStringLiteral("数据文件损坏!"), QStringLiteral("Data file is corrupted!"));
       return false;
   }
-  ApplyBackup(backup.words, store_);
-  if (link_.LinkOnline()) link_.StartDownload();
+  ApplyBackup(backup.words, store);
+  if (link.LinkOnline()) link.StartDownload();
   return true;
+}
+
+bool BackupFiles::SaveBackupFile(const QString& name) {
+  return SaveBackupToPath(folders_.BackupPath(name), store_, notifier_);
+}
+
+bool BackupFiles::LoadBackupFile(const QString& name) {
+  return LoadBackupFromPath(folders_.BackupPath(name), store_, notifier_, link_);
 }
 
 }  // namespace morvelin

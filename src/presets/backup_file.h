@@ -23,6 +23,11 @@ bool WriteLinesReplacing(const QString& path, const std::vector<std::string>& li
 // Every line of a text file without its line end (LF or CR LF); false when it cannot be read.
 bool ReadLines(const QString& path, std::vector<std::string>& lines);
 
+// The same save and load for a file anywhere (the command line's FILE); BackupFiles uses them
+// for the backups of the backup folder.
+bool SaveBackupToPath(const QString& path, const ParamStore& store, Notifier& notifier);
+bool LoadBackupFromPath(const QString& path, ParamStore& store, Notifier& notifier, DownloadLink& link);
+
 class BackupFiles {
  public:
   BackupFiles(ParamStore& store, const BackupFolders& folders, Notifier& notifier, DownloadLink& link)

@@ -12,12 +12,13 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Talks to the unit without a window.\n"
-      "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16)");
+      "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16)\n"
+      "  | backup FILE (read the unit, save it as a backup file) | restore FILE (load it, write the unit)");
   parser.addHelpOption();
   const QCommandLineOption port(
       "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
   parser.addOption(port);
-  parser.addPositionalArgument("command", "ports, dump, set or recall, with its arguments.");
+  parser.addPositionalArgument("command", "ports, dump, set, recall, backup or restore, with its arguments.");
   parser.process(app);
 
   morvelin::CliOptions options;
