@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "graphs/curve_layout.h"
 #include "params/block_table.h"
 #include "params/param_store.h"
 
@@ -51,7 +52,7 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
     if (error) *error = why;
     return std::nullopt;
   };
-  if (words.empty()) return fail("no command given (ports, dump, set ADDR VALUE, recall N)");
+  if (words.empty()) return fail("no command given (ports, dump, set ADDR VALUE, recall N, curve BLOCK)");
   const std::string& name = words[0];
   const std::size_t args = words.size() - 1;
   CliCommand c;
@@ -80,7 +81,15 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
     c.mode = *mode;
     return c;
   }
-  return fail("unknown command '" + name + "' (ports, dump, set ADDR VALUE, recall N)");
+  if (name == "curve") {
+    if (args != 1) return fail("usage: curve BLOCK (0..27)");
+    const auto block = ParseNumber(words[1], 10);
+    if (!block || !CurveLayoutOf(*block)) return fail("bad block '" + words[1] + "': give 0..27");
+    c.kind = CliCommandKind::Curve;
+    c.block = *block;
+    return c;
+  }
+  return fail("unknown command '" + name + "' (ports, dump, set ADDR VALUE, recall N, curve BLOCK)");
 }
 
 }  // namespace morvelin

@@ -7,13 +7,14 @@
 
 namespace morvelin {
 
-enum class CliCommandKind { Ports, Dump, Set, Recall };
+enum class CliCommandKind { Ports, Dump, Set, Recall, Curve };
 
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
   int address = 0;  // set: device address
   int value = 0;    // set: word value
   int mode = 0;     // recall: 1..16
+  int block = 0;    // curve: device block 0..27
 };
 
 // "B:I" (decimal block and index) or "0xHHHH"; nullopt outside the store.

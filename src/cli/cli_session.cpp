@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "cli/cli_link_ui.h"
+#include "graphs/block_curve.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
 #include "platform/fixed_port_lister.h"
@@ -89,6 +90,9 @@ class CliRun {
         PrintDump(store_, out_);
         Finish(0);
         return;
+      case CliCommandKind::Curve:
+        PrintCurve();
+        return;
       case CliCommandKind::Set:
       case CliCommandKind::Recall:
         ready_.start();  // wait until nothing is in flight, so the command goes at once
@@ -98,6 +102,17 @@ class CliRun {
         Finish(0);
         return;
     }
+  }
+
+  void PrintCurve() {
+    const auto curve = BlockCurve(store_.DeviceImage, command_.block);
+    if (!curve) {
+      err_ << "Block " << command_.block << " has no curve\n";
+      Finish(2);
+      return;
+    }
+    WriteCurveCsv(out_, *curve);
+    Finish(0);
   }
 
   void PollReady() {
@@ -139,6 +154,11 @@ class CliRun {
 }  // namespace
 
 int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  VirtualUnit demoUnit;
+  return RunCli(options, demoUnit, out, err);
+}
+
+int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, std::ostream& err) {
   const std::vector<std::string> names = options.ports.empty() ? QtPortLister().PortNames() : options.ports;
   if (options.command.kind == CliCommandKind::Ports) {
     for (const std::string& n : names) out << n << '\n';
@@ -150,7 +170,6 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return 2;
   }
 
-  VirtualUnit demoUnit;
   const bool demo = std::find(names.begin(), names.end(), kDemoPortName) != names.end();
   std::unique_ptr<SerialPort> port;
   if (demo)
