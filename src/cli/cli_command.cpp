@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "graphs/curve_layout.h"
 #include "params/block_table.h"
 #include "params/param_store.h"
 
@@ -9,7 +10,8 @@ namespace morvelin {
 
 namespace {
 
-constexpr const char* kCommandList = "(ports, dump, set ADDR VALUE, recall N, backup FILE, restore FILE)";
+constexpr const char* kCommandList =
+    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE)";
 
 std::optional<int> ParseNumber(const std::string& text, int base) {
   if (text.empty()) return std::nullopt;
@@ -80,6 +82,14 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
     if (!mode || *mode < 1 || *mode > kModeCount) return fail("bad mode '" + words[1] + "': give 1..16");
     c.kind = CliCommandKind::Recall;
     c.mode = *mode;
+    return c;
+  }
+  if (name == "curve") {
+    if (args != 1) return fail("usage: curve BLOCK (0..27)");
+    const auto block = ParseNumber(words[1], 10);
+    if (!block || !CurveLayoutOf(*block)) return fail("bad block '" + words[1] + "': give 0..27");
+    c.kind = CliCommandKind::Curve;
+    c.block = *block;
     return c;
   }
   if (name == "backup" || name == "restore") {

@@ -7,13 +7,14 @@
 
 namespace morvelin {
 
-enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore };
+enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore, Curve };
 
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
   int address = 0;   // set: device address
   int value = 0;     // set: word value
   int mode = 0;      // recall: 1..16
+  int block = 0;     // curve: device block 0..27
   std::string file;  // backup, restore: the backup file, any path
 };
 

@@ -8,6 +8,7 @@
 
 #include "cli/cli_backup.h"
 #include "cli/cli_link_ui.h"
+#include "graphs/block_curve.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
 #include "platform/fixed_port_lister.h"
@@ -103,6 +104,9 @@ class CliRun {
         PrintDump(store_, out_);
         Finish(0);
         return;
+      case CliCommandKind::Curve:
+        PrintCurve();
+        return;
       case CliCommandKind::Set:
       case CliCommandKind::Recall:
         ready_.start();  // wait until nothing is in flight, so the command goes at once
@@ -118,6 +122,17 @@ class CliRun {
         Finish(0);
         return;
     }
+  }
+
+  void PrintCurve() {
+    const auto curve = BlockCurve(store_.DeviceImage, command_.block);
+    if (!curve) {
+      err_ << "Block " << command_.block << " has no curve\n";
+      Finish(2);
+      return;
+    }
+    WriteCurveCsv(out_, *curve);
+    Finish(0);
   }
 
   void PollReady() {
@@ -159,7 +174,12 @@ class CliRun {
 
 }  // namespace
 
-int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err, VirtualUnit* demoUnit) {
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  VirtualUnit demoUnit;
+  return RunCli(options, demoUnit, out, err);
+}
+
+int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, std::ostream& err) {
   const std::vector<std::string> names = options.ports.empty() ? QtPortLister().PortNames() : options.ports;
   if (options.command.kind == CliCommandKind::Ports) {
     for (const std::string& n : names) out << n << '\n';
@@ -173,12 +193,10 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err, Virt
     return 2;
   }
 
-  VirtualUnit ownDemoUnit;
-  VirtualUnit& demoUnitUsed = demoUnit != nullptr ? *demoUnit : ownDemoUnit;
   const bool demo = std::find(names.begin(), names.end(), kDemoPortName) != names.end();
   std::unique_ptr<SerialPort> port;
   if (demo)
-    port = std::make_unique<LoopbackPort>(demoUnitUsed, kDemoPortName);
+    port = std::make_unique<LoopbackPort>(demoUnit, kDemoPortName);
   else
     port = std::make_unique<QtSerialPort>();
   FixedPortLister lister(names);

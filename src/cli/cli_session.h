@@ -12,8 +12,9 @@ class VirtualUnit;
 
 // Runs the command in a local event loop of the existing application object; returns the
 // exit code: 0 done, 1 the link failed, 2 nothing to search, 3 the backup file could not be
-// written or failed its checks. demoUnit (for tests) stands behind the "DEMO" port instead of
-// a fresh one.
-int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err, VirtualUnit* demoUnit = nullptr);
+// written or failed its checks.
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err);
+// The same with the unit behind the "DEMO" port given, so that tests can prepare and inspect it.
+int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, std::ostream& err);
 
 }  // namespace morvelin

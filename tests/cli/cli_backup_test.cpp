@@ -49,7 +49,7 @@ struct CliBackupTest : ::testing::Test {
     unit.SetWord(InputSourceAddr, 2);
   }
   QString Path(const char* name) const { return tmp.filePath(QString::fromUtf8(name)); }
-  int Run(CliCommandKind kind, const QString& file) { return RunCli(Command(kind, file), out, err, &unit); }
+  int Run(CliCommandKind kind, const QString& file) { return RunCli(Command(kind, file), unit, out, err); }
 };
 
 TEST(CliCommandBackup, FileWords) {

@@ -32,8 +32,16 @@ TEST(CliCommand, CommandWords) {
   EXPECT_EQ(set->address, 0x020C);
   EXPECT_EQ(set->value, 300);
   EXPECT_EQ(ParseCliCommand(W{"recall", "16"}, &error)->mode, 16);
-  for (const W& bad : {W{}, W{"dump", "x"}, W{"set", "2:3"}, W{"set", "99:0", "1"}, W{"set", "2:3", "70000"},
-                       W{"recall", "0"}, W{"recall", "17"}, W{"recall"}, W{"erase"}}) {
+  for (int block : {0, 9, 27}) {
+    const auto curve = ParseCliCommand(W{"curve", std::to_string(block)}, &error);
+    ASSERT_TRUE(curve) << block;
+    EXPECT_EQ(curve->kind, CliCommandKind::Curve);
+    EXPECT_EQ(curve->block, block);
+  }
+  for (const W& bad :
+       {W{}, W{"dump", "x"}, W{"set", "2:3"}, W{"set", "99:0", "1"}, W{"set", "2:3", "70000"},
+        W{"recall", "0"}, W{"recall", "17"}, W{"recall"}, W{"erase"}, W{"curve"}, W{"curve", "28"},
+        W{"curve", "-1"}, W{"curve", "x"}, W{"curve", "3a"}, W{"curve", "0x1"}, W{"curve", "1", "2"}}) {
     error.clear();
     EXPECT_FALSE(ParseCliCommand(bad, &error));
     EXPECT_FALSE(error.empty());

@@ -11,7 +11,12 @@
 #include <QTest>
 #include <sstream>
 
+#include "graphs/block_curve.h"
+#include "graphs/curve_layout.h"
 #include "params/block_table.h"
+#include "params/scales.h"
+#include "params/value_tables.h"
+#include "unit/virtual_unit.h"
 
 namespace morvelin {
 namespace {
@@ -61,6 +66,44 @@ TEST(CliSession, DumpAndRecallOnTheBuiltInUnit) {
   std::ostringstream out3, err3;
   EXPECT_EQ(RunCli(Options({"DEMO"}, recall), out3, err3), 0) << err3.str();
   EXPECT_NE(err3.str().find("Loading..."), std::string::npos);
+}
+
+TEST(CliSession, CurvePrintsTheResponseOfTheBlockReadFromTheUnit) {
+  // An output block, read with the layout of its page: its third band becomes +6 dB at 1000 Hz.
+  constexpr int kBlock = 9;
+  constexpr int kBand = 2;
+  const int start = EqBandStart(CurveLayoutOf(kBlock)->block);
+  const int freqIndex = FreqIndexOf(1000);
+  VirtualUnit unit;
+  const int band[] = {kTypePeaking, freqIndex, 150, QIndexOf(1.0)};
+  for (int w = 0; w < 4; ++w) unit.SetWord(kBlock, BandWordIndex(start, kBand, w), band[w]);
+
+  CliCommand curve;
+  curve.kind = CliCommandKind::Curve;
+  curve.block = kBlock;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunCli(Options({"DEMO"}, curve), unit, out, err), 0) << err.str();
+  EXPECT_NE(err.str().find("Online"), std::string::npos);
+
+  std::istringstream lines(out.str());
+  std::string line;
+  ASSERT_TRUE(std::getline(lines, line));
+  EXPECT_EQ(line, "index,frequency_hz,db");
+  std::vector<double> db;
+  while (std::getline(lines, line)) {
+    int index = -1;
+    double hz = 0, value = 0;
+    char c1 = 0, c2 = 0;
+    std::istringstream row(line);
+    ASSERT_TRUE(row >> index >> c1 >> hz >> c2 >> value) << line;
+    EXPECT_EQ(index, static_cast<int>(db.size()));
+    EXPECT_NEAR(hz, GridToFreq(index), 0.005) << line;
+    db.push_back(value);
+  }
+  ASSERT_EQ(db.size(), static_cast<std::size_t>(GridPoints));  // 464 lines with the header
+  EXPECT_NEAR(db[GridIndexOf(FreqValueAt(freqIndex))], 6.0, 0.05);
+  // What came over the link is what the unit holds.
+  EXPECT_EQ(out.str(), CurveCsv(*BlockCurve(unit.Memory(), kBlock)));
 }
 
 TEST(CliSession, NoUnitFailsWithTheLinkMessage) {
@@ -127,12 +170,27 @@ TEST(CliProgram, AUnitThatStopsAnsweringEndsTheCommandByTheLinkTimeOuts) {
   EXPECT_TRUE(dump.readAllStandardOutput().isEmpty());
 }
 
-TEST(CliProgram, BadArgumentsAreRefused) {
-  QProcess p;
-  p.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", {"set", "40:1", "2"});
-  ASSERT_TRUE(p.waitForFinished(10000));
-  EXPECT_EQ(p.exitCode(), 2);
-  EXPECT_TRUE(p.readAllStandardError().contains("bad address"));
+TEST(CliProgram, BadArgumentsAreRefusedBeforeLinking) {
+  const struct {
+    QStringList args;
+    const char* error;
+  } cases[] = {
+      {{"set", "40:1", "2"}, "bad address"},
+      {{"--port", "DEMO", "curve", "28"}, "bad block '28'"},
+      {{"--port", "DEMO", "curve", "-1"}, "Unknown option"},
+      {{"--port", "DEMO", "curve", "nine"}, "bad block 'nine'"},
+      {{"--port", "DEMO", "curve"}, "usage: curve BLOCK"},
+  };
+  for (const auto& c : cases) {
+    QProcess p;
+    p.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", c.args);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QByteArray err = p.readAllStandardError();
+    EXPECT_EQ(p.exitCode(), 2) << err.toStdString();
+    EXPECT_TRUE(err.contains(c.error)) << err.toStdString();
+    EXPECT_FALSE(err.contains("Search...")) << err.toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+  }
 }
 
 }  // namespace

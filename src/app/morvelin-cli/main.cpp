@@ -12,14 +12,21 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Talks to the unit without a window.\n"
-      "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16)\n"
-      "  | backup FILE (read the unit, save it as a backup file) | restore FILE (load it, write the unit)");
-  parser.addHelpOption();
+      "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16) |\n"
+      "curve BLOCK (0..27: the block's response as CSV) | backup FILE (read the unit, save it as a backup\n"
+      "file) | restore FILE (load it, write the unit)");
+  const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption port(
       "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
   parser.addOption(port);
-  parser.addPositionalArgument("command", "ports, dump, set, recall, backup or restore, with its arguments.");
-  parser.process(app);
+  parser.addPositionalArgument("command",
+                               "ports, dump, set, recall, curve, backup or restore, with its arguments.");
+  // Parsed by hand so that every usage error, an unknown option included, exits with 2.
+  if (!parser.parse(QCoreApplication::arguments())) {
+    std::cerr << "morvelin-cli: " << parser.errorText().toStdString() << " (see --help)\n";
+    return 2;
+  }
+  if (parser.isSet(help) || parser.isSet("help-all")) parser.process(app);  // prints the help and exits
 
   morvelin::CliOptions options;
   for (const QString& p : parser.values(port)) options.ports.push_back(p.toStdString());
