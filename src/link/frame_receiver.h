@@ -1,0 +1,53 @@
+#pragma once
+// Finds frames and acknowledgements in the bytes the port has received. One frame per pass;
+// a header or body that has not fully arrived is completed on a later notification.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/serial_port.h"
+
+namespace morvelin {
+
+class FrameReceiver {
+ public:
+  enum class State { Hunt, Header, Body };
+
+  struct Handlers {
+    std::function<void()> onAck;
+    // The whole frame: F5 B2 length type address data checksum.
+    std::function<void(const Bytes&)> onFrame;
+    std::function<void(const std::string&)> onLog;
+  };
+
+  explicit FrameReceiver(SerialPort& port) : port_(port) {}
+
+  void SetHandlers(Handlers handlers) { handlers_ = std::move(handlers); }
+
+  // The port's notification: runs passes while whole frames are waiting.
+  void OnBytesAvailable(int count);
+  // One pass over at most count waiting bytes; completes at most one frame.
+  // True when it took a byte off the port.
+  bool RunPass(int count);
+  void Reset();
+
+  State CurrentState() const { return state_; }
+  const Bytes& Collected() const { return bytes_; }
+
+ private:
+  void Hunt(int& budget);
+  void Header(int count);
+  void Body(int count);
+  std::uint8_t ReadByte(bool& ok);
+
+  SerialPort& port_;
+  Handlers handlers_;
+  State state_ = State::Hunt;
+  Bytes bytes_;
+  int expected_ = 0;
+  int collected_ = 0;
+  bool consumed_ = false;
+};
+
+}  // namespace morvelin

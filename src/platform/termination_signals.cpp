@@ -1,0 +1,33 @@
+#include "platform/termination_signals.h"
+
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <csignal>
+
+namespace morvelin {
+
+TerminationSignals::TerminationSignals(std::function<void(int)> onSignal) : onSignal_(std::move(onSignal)) {
+  sigset_t set;
+  sigemptyset(&set);
+  sigaddset(&set, SIGINT);
+  sigaddset(&set, SIGTERM);
+  if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0) return;
+  fd_ = ::signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
+  if (fd_ < 0) return;
+  notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+  QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { OnReadable(); });
+}
+
+TerminationSignals::~TerminationSignals() {
+  notifier_.reset();
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void TerminationSignals::OnReadable() {
+  signalfd_siginfo info{};
+  while (::read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info))
+    if (onSignal_) onSignal_(static_cast<int>(info.ssi_signo));
+}
+
+}  // namespace morvelin

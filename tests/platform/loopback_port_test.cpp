@@ -1,0 +1,169 @@
+#include "platform/loopback_port.h"
+
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "link/frames.h"
+#include "platform/fixed_port_lister.h"
+#include "support/answer_frames.h"
+
+namespace morvelin {
+namespace {
+
+using test::SplitAnswers;
+
+const Bytes kAck{0xEE, 0xBB};
+
+struct Received {
+  std::vector<int> waiting;  // the count of every notification
+};
+
+TEST(LoopbackPortTest, OpensOnlyTheUnitsNameAndSilentPorts) {
+  VirtualUnit unit;
+  LoopbackPort port(unit, "DEMO");
+  port.AddSilentPort("COM1");
+  struct Case {
+    const char* name;
+    bool opens;
+    bool reachesUnit;
+  };
+  for (const Case& c : {Case{"DEMO", true, true}, Case{"COM1", true, false}, Case{"COM2", false, false},
+                        Case{"", false, false}}) {
+    unit.ClearReceived();
+    port.SetPortName(c.name);
+    EXPECT_EQ(port.PortName(), c.name);
+    EXPECT_EQ(port.Open(), c.opens) << c.name;
+    EXPECT_EQ(port.IsOpen(), c.opens) << c.name;
+    EXPECT_EQ(port.Write(LinkCodeFrame(LinkProbe)), c.opens) << c.name;
+    EXPECT_EQ(unit.ReceivedFrames().size(), c.reachesUnit ? 1u : 0u) << c.name;
+    port.DeliverNow();
+    EXPECT_EQ(port.BytesAvailable(), c.reachesUnit ? 2 : 0) << c.name;
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+  }
+}
+
+TEST(LoopbackPortTest, AnswersArriveLaterAndAreAnnounced) {
+  VirtualUnit unit;
+  LoopbackPort port(unit);
+  Received got;
+  port.SetReceiveHandler([&](int waiting) { got.waiting.push_back(waiting); });
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+
+  ASSERT_TRUE(port.Write(LinkCodeFrame(LinkProbe)));
+  EXPECT_EQ(port.BytesAvailable(), 0);  // nothing arrives within the write
+  EXPECT_EQ(port.PendingBytes(), 2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return port.BytesAvailable() == 2; }, 1000));
+  ASSERT_FALSE(got.waiting.empty());
+  EXPECT_EQ(got.waiting.back(), 2);
+  EXPECT_EQ(port.Read(10), kAck);
+  EXPECT_EQ(port.BytesAvailable(), 0);
+}
+
+TEST(LoopbackPortTest, PacesAnswersLikeTheSerialLine) {
+  VirtualUnit unit;
+  LoopbackPort port(unit);
+  Received got;
+  port.SetReceiveHandler([&](int waiting) { got.waiting.push_back(waiting); });
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+
+  QElapsedTimer clock;
+  clock.start();
+  port.Write(WordFrame(ReadType, BlockReadAddr, 0));  // 165 words: 344 bytes in two reports
+  const int total = port.PendingBytes();
+  ASSERT_EQ(total, (7 + 2 * 125) + (7 + 2 * 40));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return port.BytesAvailable() == total; }, 2000));
+  // A line that fast cannot be faster than the baud rate allows (no upper bound: the machine may be slow).
+  EXPECT_GE(clock.elapsed(), static_cast<qint64>(0.8 * total / LoopbackPort::kBytesPerMs));
+  EXPECT_GT(got.waiting.size(), 2u);  // it trickles in
+  for (std::size_t k = 1; k < got.waiting.size(); ++k) EXPECT_GT(got.waiting[k], got.waiting[k - 1]);
+
+  const auto answers = SplitAnswers(port.Read(total));
+  ASSERT_EQ(answers.frames.size(), 2u);
+  EXPECT_EQ(test::ReportAddress(answers.frames[1]), MakeAddress(0, 125));
+}
+
+TEST(LoopbackPortTest, DeliverNowHandsOverEveryAnswerWithItsOwnNotification) {
+  VirtualUnit unit;
+  unit.wordsPerReport = 50;
+  LoopbackPort port(unit);
+  Received got;
+  port.SetReceiveHandler([&](int waiting) { got.waiting.push_back(waiting); });
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+
+  port.Write(LinkCodeFrame(LinkProbe));
+  port.Write(WordFrame(ReadType, BlockReadAddr, 0));  // 4 reports
+  port.DeliverNow();
+  EXPECT_EQ(port.PendingBytes(), 0);
+  const std::vector<int> expected{2, 2 + 107, 2 + 2 * 107, 2 + 3 * 107, 2 + 3 * 107 + 37};
+  EXPECT_EQ(got.waiting, expected);
+  EXPECT_EQ(SplitAnswers(port.Read(1000)).frames.size(), 5u);
+  QTest::qWait(5);
+  EXPECT_EQ(got.waiting.size(), expected.size());  // nothing comes twice
+}
+
+TEST(LoopbackPortTest, AnswersProvokedWhileDeliveringStayPaced) {
+  VirtualUnit unit;
+  LoopbackPort port(unit);
+  int notifications = 0;
+  port.SetReceiveHandler([&](int) {
+    ++notifications;
+    port.Read(100);
+    port.Write(LinkCodeFrame(KeepAlive));  // every ack provokes another
+  });
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+  port.Write(LinkCodeFrame(LinkProbe));
+  port.DeliverNow();
+  EXPECT_EQ(notifications, 1);
+  EXPECT_EQ(port.PendingBytes(), 2);
+  port.Close();
+}
+
+TEST(LoopbackPortTest, ClosingDropsWhatIsOnTheLine) {
+  VirtualUnit unit;
+  LoopbackPort port(unit);
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+  port.Write(WordFrame(ReadType, BlockReadAddr, 0));
+  port.Close();
+  EXPECT_EQ(port.PendingBytes(), 0);
+  EXPECT_FALSE(port.Write(LinkCodeFrame(LinkProbe)));
+  unit.SendDeviceId();  // nobody listening
+  ASSERT_TRUE(port.Open());
+  port.DeliverNow();
+  EXPECT_EQ(port.BytesAvailable(), 0);
+
+  unit.SendDeviceId();
+  port.DeliverNow();
+  EXPECT_EQ(port.Read(100), ParamFrame(WriteType, DeviceIdAddr, Bytes{0x56, 0x54, 0x56, 0x45}));
+}
+
+TEST(LoopbackPortTest, ReadTakesAtMostWhatWasAskedFor) {
+  VirtualUnit unit;
+  LoopbackPort port(unit);
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+  port.Write(LinkCodeFrame(LinkProbe));
+  port.Write(LinkCodeFrame(KeepAlive));
+  port.DeliverNow();
+  EXPECT_EQ(port.Read(3), (Bytes{0xEE, 0xBB, 0xEE}));
+  EXPECT_EQ(port.Read(0), Bytes{});
+  EXPECT_EQ(port.Read(-1), Bytes{});
+  EXPECT_EQ(port.Read(3), Bytes{0xBB});
+}
+
+TEST(FixedPortListerTest, ListsTheGivenNamesInOrder) {
+  FixedPortLister lister({"COM3", "COM1", "DEMO"});
+  EXPECT_EQ(lister.PortNames(), (std::vector<std::string>{"COM3", "COM1", "DEMO"}));
+  lister.SetPortNames({});
+  EXPECT_TRUE(lister.PortNames().empty());
+}
+
+}  // namespace
+}  // namespace morvelin

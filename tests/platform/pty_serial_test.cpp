@@ -1,0 +1,161 @@
+// The real serial port against the simulated unit on a pseudo-terminal, in real time.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <filesystem>
+
+#include "link/frames.h"
+#include "platform/qt_port_lister.h"
+#include "platform/qt_serial_port.h"
+#include "support/answer_frames.h"
+#include "unit/pty_unit_server.h"
+#include "unit/virtual_unit.h"
+
+namespace morvelin {
+namespace {
+
+using test::SplitAnswers;
+
+const Bytes kAck{0xEE, 0xBB};
+
+// Collects what the port announces until the wanted number of bytes is there.
+class Collector {
+ public:
+  explicit Collector(QtSerialPort& port) : port_(port) {
+    port_.SetReceiveHandler([this](int waiting) {
+      ++notifications;
+      const Bytes got = port_.Read(waiting);
+      bytes.insert(bytes.end(), got.begin(), got.end());
+    });
+  }
+  bool WaitFor(std::size_t n, int ms = 3000) {
+    return QTest::qWaitFor([&] { return bytes.size() >= n; }, ms);
+  }
+  Bytes bytes;
+  int notifications = 0;
+
+ private:
+  QtSerialPort& port_;
+};
+
+TEST(PtySerialTest, TheQtPortExchangesProbeAndBlockReadWithTheServedUnit) {
+  VirtualUnit unit;
+  unit.wordsPerReport = 60;
+  PtyUnitServer server(unit);
+  std::string error;
+  ASSERT_TRUE(server.Start(&error)) << error;
+  ASSERT_FALSE(server.SlavePath().empty());
+
+  QtSerialPort port;
+  port.SetPortName(server.SlavePath());
+  ASSERT_TRUE(port.Open()) << port.ErrorText();
+  EXPECT_TRUE(port.IsOpen());
+  EXPECT_EQ(port.ErrorText(), "");  // the terminal's refusal of DTR and RTS is not an error here
+  Collector rx(port);
+
+  ASSERT_TRUE(port.Write(LinkCodeFrame(LinkProbe)));
+  ASSERT_TRUE(rx.WaitFor(2));
+  EXPECT_EQ(rx.bytes, kAck);
+  EXPECT_GE(rx.notifications, 1);
+  EXPECT_EQ(unit.ReceivedFrames(), std::vector<Bytes>{LinkCodeFrame(LinkProbe)});
+
+  rx.bytes.clear();
+  unit.SetWord(0, 100, 0x1234);
+  ASSERT_TRUE(port.Write(WordFrame(ReadType, BlockReadAddr, 0)));
+  const std::size_t expected = 3 * 7 + 2 * 165;  // 60 + 60 + 45 words
+  ASSERT_TRUE(rx.WaitFor(expected));
+  const auto answers = SplitAnswers(rx.bytes);
+  ASSERT_EQ(answers.frames.size(), 3u);
+  int next = 0;
+  for (const Bytes& r : answers.frames) {
+    EXPECT_EQ(test::ReportAddress(r), next);
+    const Bytes data = test::ReportData(r);
+    for (std::size_t k = 0; k < data.size() / 2; ++k, ++next)
+      EXPECT_EQ(data[2 * k] + 256 * data[2 * k + 1], unit.WordAt(0, next)) << next;
+  }
+  EXPECT_EQ(next, 165);
+
+  // Clients come and go; the unit stays reachable.
+  port.Close();
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_FALSE(port.Write(LinkCodeFrame(LinkProbe)));
+  ASSERT_TRUE(port.Open()) << port.ErrorText();
+  rx.bytes.clear();
+  port.Write(LinkCodeFrame(KeepAlive));
+  ASSERT_TRUE(rx.WaitFor(2));
+  EXPECT_EQ(rx.bytes, kAck);
+}
+
+TEST(PtySerialTest, OpeningAMissingPortFails) {
+  QtSerialPort port;
+  port.SetPortName("/dev/morvelin-no-such-port");
+  EXPECT_FALSE(port.Open());
+  EXPECT_FALSE(port.IsOpen());
+  EXPECT_EQ(port.BytesAvailable(), 0);
+  EXPECT_TRUE(port.Read(5).empty());
+}
+
+TEST(PtySerialTest, TheSimulatorServesALinkAndEndsCleanlyOnSigterm) {
+  const QString program = QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim");
+  ASSERT_TRUE(QFileInfo::exists(program)) << program.toStdString();
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString link = dir.filePath("unit");
+
+  QProcess sim;
+  sim.start(program, {"--link", link, "--words-per-report", "30"});
+  ASSERT_TRUE(sim.waitForStarted(5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sim.canReadLine(); }, 5000));
+  const std::string slave = sim.readLine().trimmed().toStdString();
+  EXPECT_EQ(slave.rfind("/dev/", 0), 0u) << slave;
+  EXPECT_EQ(std::filesystem::read_symlink(link.toStdString()).string(), slave);
+
+  QtSerialPort port;
+  port.SetPortName(link.toStdString());
+  ASSERT_TRUE(port.Open()) << port.ErrorText();
+  Collector rx(port);
+  port.Write(LinkCodeFrame(LinkProbe));
+  ASSERT_TRUE(rx.WaitFor(2));
+  EXPECT_EQ(rx.bytes, kAck);
+
+  rx.bytes.clear();
+  port.Write(WordFrame(ReadType, BlockReadAddr, 6));  // 70 words: 30 + 30 + 10
+  ASSERT_TRUE(rx.WaitFor(3 * 7 + 2 * 70));
+  const auto answers = SplitAnswers(rx.bytes);
+  ASSERT_EQ(answers.frames.size(), 3u);
+  EXPECT_EQ(test::ReportAddress(answers.frames[2]), MakeAddress(6, 60));
+  port.Close();
+
+  ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+  ASSERT_TRUE(sim.waitForFinished(5000));
+  EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
+  EXPECT_EQ(sim.exitCode(), 0);
+  EXPECT_FALSE(std::filesystem::is_symlink(link.toStdString()));
+}
+
+TEST(PtySerialTest, TheSimulatorRefusesABadReportSize) {
+  QProcess sim;
+  sim.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim"), {"--words-per-report", "126"});
+  ASSERT_TRUE(sim.waitForFinished(5000));
+  EXPECT_NE(sim.exitCode(), 0);
+  EXPECT_TRUE(sim.readAllStandardOutput().isEmpty());
+}
+
+TEST(QtPortListerTest, SortsNamesWithNumbersByValue) {
+  EXPECT_EQ(SortedPortNames({"COM10", "ttyUSB0", "COM2", "COM1", "COM2", "ttyS10", "ttyS9"}),
+            (std::vector<std::string>{"COM1", "COM2", "COM10", "ttyS9", "ttyS10", "ttyUSB0"}));
+  const QtPortLister lister({"/tmp/unit"});
+  const auto names = lister.PortNames();
+  ASSERT_FALSE(names.empty());
+  EXPECT_EQ(names.back(), "/tmp/unit");
+  EXPECT_EQ(lister.PortNames(), names);  // the same order every time
+}
+
+}  // namespace
+}  // namespace morvelin
