@@ -9,6 +9,7 @@ namespace morvelin {
 struct EditorState {
   int UiLanguage = 1;  // 1 Chinese, 0 English
   bool StartupDone = false;
+  int FirstCheckState = 0;  // 0 search started, 1 link came up, 2 panel lock applied
 
   int CurrentTab = 0;
   int PageAddress = 0;  // high byte: view block of the page shown; low byte: its curve group

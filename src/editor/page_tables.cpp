@@ -797,6 +797,7 @@ constexpr ControlRow kControls[] = {
      .hint = "中文",
      .tag = 0,
      .flags = kHidden},
+    {.name = "DeviceIDLabel", .kind = K::StyledLabel, .parent = "SysModeGrop", .at = {10, 130, 378, 22}},
     {.name = "SysBackupGrop",
      .kind = K::Group,
      .parent = "AdvTabSheet8_Sys",

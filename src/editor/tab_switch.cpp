@@ -26,7 +26,7 @@ void TabSwitch::Connect() {
   }
 }
 
-void TabSwitch::SetPairText(const char* control, const TextPair& text) {
+void TabSwitch::SetPairText(const char* control, const CaptionPair& text) {
   if (!text.zh) return;
   Control* c = comps_.Find(control);
   if (!c) return;

@@ -44,7 +44,7 @@ inline constexpr std::array<TabRow, kTabCount> kTabs{{
     {"FormSysTabBtn", 30, 7, -1, -1, false, false},
 }};
 
-struct TextPair {
+struct CaptionPair {
   const char* zh;
   const char* en;
 };
@@ -52,7 +52,7 @@ struct TextPair {
 // Captions written by the tab switch; an empty pair leaves the control's text as it is.
 struct TabCaptionRow {
   int tab;
-  TextPair leftBtn, rightBtn, limitGroup, lhpGroup, leftMute, leftDelay;
+  CaptionPair leftBtn, rightBtn, limitGroup, lhpGroup, leftMute, leftDelay;
 };
 
 inline constexpr std::array<TabCaptionRow, 6> kTabCaptions{{
@@ -89,13 +89,13 @@ inline constexpr std::array<TabCaptionRow, 6> kTabCaptions{{
 }};
 
 // Microphone channel captions: Mic A (index 0) and Mic B (index 1).
-inline constexpr std::array<TextPair, 2> kMicLimitCaption{
+inline constexpr std::array<CaptionPair, 2> kMicLimitCaption{
     {{"麦克风A压限", "MiC A Limit"}, {"麦克风B压限", "MiC B Limit"}}};
-inline constexpr std::array<TextPair, 2> kMicNoiseCaption{
+inline constexpr std::array<CaptionPair, 2> kMicNoiseCaption{
     {{"麦克风A 噪声门", "MICA Noise"}, {"麦克风B 噪声门", "MICB Noise"}}};
-inline constexpr TextPair kEchoAEqCaption{"回声A EQ", "ECHOA EQ"};
-inline constexpr TextPair kRvbEqCaption{"混响EQ", "RVB EQ"};
-inline constexpr TextPair kEchoBEqCaption{"回声B EQ", "ECHOB EQ"};
+inline constexpr CaptionPair kEchoAEqCaption{"回声A EQ", "ECHOA EQ"};
+inline constexpr CaptionPair kRvbEqCaption{"混响EQ", "RVB EQ"};
+inline constexpr CaptionPair kEchoBEqCaption{"回声B EQ", "ECHOB EQ"};
 
 inline const QColor kGreen{0, 255, 0};
 inline const QColor kOrange{243, 152, 0};
@@ -147,7 +147,7 @@ class TabSwitch {
   // Bring band b (0-based) of a page's strips into view by moving its pan bar.
   void ScrollBandIntoView(int page, int band);
 
-  void SetPairText(const char* control, const tabs::TextPair& text);
+  void SetPairText(const char* control, const tabs::CaptionPair& text);
 
  private:
   FormComponents& comps_;

@@ -1,5 +1,6 @@
 #include "editor/controls/containers.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -120,6 +121,17 @@ PageControl::PageControl(QWidget* parent) : QStackedWidget(parent), Control(Cont
 
 TabSheet* PageControl::Sheet(int index) const {
   return dynamic_cast<TabSheet*>(widget(index));
+}
+
+// Containers are controls: a press on them is theirs, it does not move the window.
+void GroupBox::mousePressEvent(QMouseEvent* e) {
+  e->accept();
+}
+void Panel::mousePressEvent(QMouseEvent* e) {
+  e->accept();
+}
+void TabSheet::mousePressEvent(QMouseEvent* e) {
+  e->accept();
 }
 
 }  // namespace morvelin

@@ -24,6 +24,7 @@ class GroupBox : public QWidget, public Control {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
 
  private:
   QString caption_;
@@ -40,6 +41,9 @@ class Panel : public QWidget, public Control {
   QString Caption() const override { return caption_; }
   void SetCaption(const QString& text) override { caption_ = text; }
   void SetFill(const QColor& color);
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override;
 
  private:
   QString caption_;
@@ -69,6 +73,7 @@ class TabSheet : public QWidget, public Control {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
 
  private:
   QString caption_;

@@ -1,5 +1,6 @@
 #include "editor/controls/text_controls.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,8 +33,13 @@ void Label::SetBackground(const QColor& color) {
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {
+  // A label nobody listens to is part of the surface around it (the title bar moves the window).
+  if (!isSignalConnected(QMetaMethod::fromSignal(&Label::Clicked))) {
+    e->ignore();
+    return;
+  }
   if (e->button() == Qt::LeftButton) emit Clicked();
-  QLabel::mousePressEvent(e);
+  e->accept();
 }
 
 void Label::mouseDoubleClickEvent(QMouseEvent* e) {
