@@ -90,6 +90,12 @@ class Builder {
   }
 
  private:
+  bool GroupHasSideButtons(const QString& group) const {
+    for (const LineRow& r : LineRows())
+      if (r.side[0] && r.sideKind == Kind::BmpButton && group == QString::fromUtf8(r.group)) return true;
+    return false;
+  }
+
   QWidget* ParentOf(const QString& name) {
     if (name.isEmpty()) return client_;
     Control* c = comps_.Find(name);
@@ -240,7 +246,8 @@ class Builder {
       const int x = g->lineX + g->labelW + kGap;
       right = g->at.w - 6;
       ctl = Rect{x, top, right - x, kLineHeight};
-      if (r.side[0] && r.sideKind == Kind::BmpButton) ctl.w -= kSideW + kGap;
+      // Panes line up in a group where some lines end in a button.
+      if (GroupHasSideButtons(group)) ctl.w -= kSideW + kGap;
       if (r.pane[0]) ctl.w -= g->paneW + kGap;
     } else {
       problems_ << "line outside a group: " + name;

@@ -74,10 +74,11 @@ ScrollBox::ScrollBox(QWidget* parent) : QScrollArea(parent), Control(ControlClas
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setWidgetResizable(false);
-  auto* contents = new QWidget;
-  contents->setAutoFillBackground(false);
-  setWidget(contents);
+  setWidget(new QWidget);
+  // The strips sit on the group's own background.
+  widget()->setAutoFillBackground(false);
   viewport()->setAutoFillBackground(false);
+  setAutoFillBackground(false);
 }
 
 void ScrollBox::SetContentsWidth(int width) {
