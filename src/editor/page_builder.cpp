@@ -389,7 +389,7 @@ class Builder {
 
     // Strip boxes are as wide as their strips; the pan bar reaches the block's last band.
     if (auto* box = dynamic_cast<ScrollBox*>(comps_.Find(Text(s.parent))))
-      box->widget()->resize(s.strips * strip::kWidth, box->height());
+      box->SetContentsWidth(s.strips * strip::kWidth);
     if (auto* pan = dynamic_cast<TrackBar*>(comps_.Find(QString::fromUtf8(s.prefix) + "PanScrollBar")))
       pan->SetRange(0, std::max(0, s.bands - kStripsInView));
   }

@@ -141,9 +141,9 @@ TEST_F(Pages, SlidersHaveTheirRangeDefaultWordAndPane) {
 }
 
 TEST_F(Pages, SystemVolumeSlidersCarryTheirTrioRole) {
-  const std::pair<const char*, const char*> roles[] = {{"SysMusNormalVolBar", "0"}, {"SysMusStartVolBar", "1"},
-                                                       {"SysMusMaxVolBar", "2"},    {"SysEffNormalVolBar", "0"},
-                                                       {"SysMicStartVolBar", "1"},  {"SysEffMaxVolBar", "2"}};
+  const std::pair<const char*, const char*> roles[] = {
+      {"SysMusNormalVolBar", "0"}, {"SysMusStartVolBar", "1"}, {"SysMusMaxVolBar", "2"},
+      {"SysEffNormalVolBar", "0"}, {"SysMicStartVolBar", "1"}, {"SysEffMaxVolBar", "2"}};
   for (const auto& [name, role] : roles) EXPECT_EQ(comps_->Find(name)->Hint(), role) << name;
 }
 
@@ -159,12 +159,18 @@ struct StripCase {
 };
 
 const StripCase kStripCases[] = {
-    {"Mus", "MusEQPointLabel", "MusEQGainBar", "MusQUpDownBtn", "MusBYBtn", "MusHSQBtn", 0, 10, 15, 10, 3, false},
-    {"Mic", "MicEQPointLabel", "MicEQGainBar", "MIcQUpDownBtn", "MicBYBtn", "MicHSQBtn", 2, 15, 20, 15, 3, false},
-    {"Echo", "EffEQPointLabel", "EchoEQGainBar", "EchoQUpDownBtn", "EchoBYBtn", "EchoHSQBtn", 4, 14, 7, 7, 3, false},
-    {"Rvb", "RvbEQPointLabel", "RvbEQGainBar", "RvbQUpDownBtn", "RvbBYBtn", "RvbHSQBtn", 5, 11, 7, 7, 3, false},
-    {"Main", "MainEQPointLabel", "MainEQGainBar", "MainQUpDownBtn", "MainBYBtn", "MainHSQBtn", 6, 21, 10, 10, 3, false},
-    {"Hint", "HintEQPointLabel", "HintEQGainBar", "HintQUpDownBtn", "HintBYBtn", "HintHSQBtn", 25, 1, 5, 5, 4, false},
+    {"Mus", "MusEQPointLabel", "MusEQGainBar", "MusQUpDownBtn", "MusBYBtn", "MusHSQBtn", 0, 10, 15, 10, 3,
+     false},
+    {"Mic", "MicEQPointLabel", "MicEQGainBar", "MIcQUpDownBtn", "MicBYBtn", "MicHSQBtn", 2, 15, 20, 15, 3,
+     false},
+    {"Echo", "EffEQPointLabel", "EchoEQGainBar", "EchoQUpDownBtn", "EchoBYBtn", "EchoHSQBtn", 4, 14, 7, 7, 3,
+     false},
+    {"Rvb", "RvbEQPointLabel", "RvbEQGainBar", "RvbQUpDownBtn", "RvbBYBtn", "RvbHSQBtn", 5, 11, 7, 7, 3,
+     false},
+    {"Main", "MainEQPointLabel", "MainEQGainBar", "MainQUpDownBtn", "MainBYBtn", "MainHSQBtn", 6, 21, 10, 10,
+     3, false},
+    {"Hint", "HintEQPointLabel", "HintEQGainBar", "HintQUpDownBtn", "HintBYBtn", "HintHSQBtn", 25, 1, 5, 5, 4,
+     false},
     {"DEQ", "DEQPointLabel", "DEQGainBar", "DEQQUpDownBtn", "DEQBYBtn", "DEQHEQBtn", 1, 2, 3, 3, 3, true},
 };
 
@@ -189,7 +195,8 @@ TEST_F(Pages, BandStripsHoldEveryControlBoundToItsBandWords) {
       EXPECT_EQ(gain->Tag(), A(c.block, word0 + 2));
       EXPECT_EQ(gain->width() <= 65, true);
 
-      const std::pair<const char*, const char*> edits[] = {{"GainEdit", "-24.0"}, {"QEdit", "128.00"}, {"FreEdit", "20000"}};
+      const std::pair<const char*, const char*> edits[] = {
+          {"GainEdit", "-24.0"}, {"QEdit", "128.00"}, {"FreEdit", "20000"}};
       const int editWords[] = {2, c.qWord, 1};
       const char* kinds[] = {"3", "4", "2"};
       for (int i = 0; i < 3; ++i) {
@@ -223,7 +230,8 @@ TEST_F(Pages, BandStripsHoldEveryControlBoundToItsBandWords) {
 }
 
 TEST_F(Pages, StripsOfOneEqSitSideBySide65PixelsApart) {
-  for (const char* stem : {"MusEQGainBar", "MicEQGainBar", "MainEQGainBar", "EchoEQGainBar", "HintEQGainBar"}) {
+  for (const char* stem :
+       {"MusEQGainBar", "MicEQGainBar", "MainEQGainBar", "EchoEQGainBar", "HintEQGainBar"}) {
     QWidget* a = comps_->Widget(NumberedName(stem, 1));
     QWidget* b = comps_->Widget(NumberedName(stem, 2));
     ASSERT_TRUE(a && b) << stem;
@@ -239,9 +247,9 @@ TEST_F(Pages, FilterTypeListsHoldTheThirteenTypes) {
   const char* lists[] = {"MusHPTypeBox",  "MusLPTypeBox",  "MicHPTypeBox",   "MicLPTypeBox",
                          "EchoHPTypeBox", "EchoLPTypeBox", "EchoBHPTypeBox", "EchoBLPTypeBox",
                          "RvbHPTypeBox",  "RvbLPTypeBox",  "MainHPTypeBox",  "MainLPTypeBox"};
-  const char* items[] = {"Bypass",           "6dB 1st ",         "12dB Besse",      "12dB Butterworth",
-                         "12dB Link-Riley",  "18dB Bessel",      "18dB Butterworth", "24dB Bessel",
-                         "24dB Butterworth", "24dB Link-Riley",  "36dB Bessel",      "36dB Butterworth",
+  const char* items[] = {"Bypass",           "6dB 1st ",        "12dB Besse",       "12dB Butterworth",
+                         "12dB Link-Riley",  "18dB Bessel",     "18dB Butterworth", "24dB Bessel",
+                         "24dB Butterworth", "24dB Link-Riley", "36dB Bessel",      "36dB Butterworth",
                          "36dB Link-Riley"};
   for (const char* name : lists) {
     auto* list = comps_->Get<ComboBox>(name);
@@ -272,7 +280,8 @@ TEST_F(Pages, OtherListsHoldTheirItems) {
     auto* list = comps_->Get<ComboBox>(c.name);
     ASSERT_NE(list, nullptr) << c.name;
     ASSERT_EQ(list->count(), static_cast<int>(c.items.size())) << c.name;
-    for (int i = 0; i < list->count(); ++i) EXPECT_EQ(list->itemText(i), c.items[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < list->count(); ++i)
+      EXPECT_EQ(list->itemText(i), c.items[static_cast<std::size_t>(i)]);
     EXPECT_EQ(list->Tag(), c.tag) << c.name;
     EXPECT_EQ(list->isHidden(), c.hidden) << c.name;
   }
@@ -369,15 +378,37 @@ TEST_F(Pages, CaptionsKeepTheChineseTextAndTheEnglishHint) {
 
 TEST_F(Pages, ButtonsCarryTheirTagValues) {
   const std::pair<const char*, int> cases[] = {
-      {"FormMusTabBtn", 0},       {"FormDYNBtn", 1},     {"FormMICATabBtn", 2},  {"FormHintTabBtn", 3},
-      {"FormEFFTabBtn", 4},       {"FormMAINTabBtn", 5}, {"FormSURTabBtn", 6},   {"FormCENTabBtn", 7},
-      {"FormSUBTabBtn", 8},       {"FormSysTabBtn", 9},  {"LeftBtn", 0},         {"SameBtn", 1},
-      {"RightBtn", 2},            {"EchoAToolButton", 0}, {"EchoBToolButton", 1}, {"RvbToolButton", 2},
-      {"HintMusBtn", 0},          {"HintMicABtn", 1},    {"HintMicBBtn", 2},     {"DEQTYpeOffBtn2", 0},
-      {"DEQTYpeBelowBtn2", 1},    {"DEQTYpeAboveBtn2", 2}, {"EchoEffPhaseBtn", A(4, 1)},
-      {"RvbDirectPhaseBtn", A(5, 3)}, {"MainRvbPhaseBtn", A(6, 9)}, {"EchoBEffPhaseBtn", A(24, 1)},
-      {"SysPanelBtn1", A(30, 4)}, {"SysManagerBtn", A(30, 8)}, {"SysVolRunBtn1", A(29, 9)},
-      {"MusEQAllpassBtn", A(0, 8)}, {"MusGain3UpDown", A(0, 2)},
+      {"FormMusTabBtn", 0},
+      {"FormDYNBtn", 1},
+      {"FormMICATabBtn", 2},
+      {"FormHintTabBtn", 3},
+      {"FormEFFTabBtn", 4},
+      {"FormMAINTabBtn", 5},
+      {"FormSURTabBtn", 6},
+      {"FormCENTabBtn", 7},
+      {"FormSUBTabBtn", 8},
+      {"FormSysTabBtn", 9},
+      {"LeftBtn", 0},
+      {"SameBtn", 1},
+      {"RightBtn", 2},
+      {"EchoAToolButton", 0},
+      {"EchoBToolButton", 1},
+      {"RvbToolButton", 2},
+      {"HintMusBtn", 0},
+      {"HintMicABtn", 1},
+      {"HintMicBBtn", 2},
+      {"DEQTYpeOffBtn2", 0},
+      {"DEQTYpeBelowBtn2", 1},
+      {"DEQTYpeAboveBtn2", 2},
+      {"EchoEffPhaseBtn", A(4, 1)},
+      {"RvbDirectPhaseBtn", A(5, 3)},
+      {"MainRvbPhaseBtn", A(6, 9)},
+      {"EchoBEffPhaseBtn", A(24, 1)},
+      {"SysPanelBtn1", A(30, 4)},
+      {"SysManagerBtn", A(30, 8)},
+      {"SysVolRunBtn1", A(29, 9)},
+      {"MusEQAllpassBtn", A(0, 8)},
+      {"MusGain3UpDown", A(0, 2)},
   };
   for (const auto& [name, tag] : cases) {
     Control* c = comps_->Find(name);
@@ -404,10 +435,11 @@ TEST_F(Pages, MusicInputGainEditsAreKind5WithSpinButtons) {
 }
 
 TEST_F(Pages, HiddenStandInsAndTemplatesExist) {
-  const char* hidden[] = {"Example",       "ExampleBar",  "ExampleBtn",        "ExampleBtn2",   "FormHintTabBtn",
-                          "SysLogoEdit",   "SysLogoLabel", "PinDCFBtn",        "EQPassLabel",   "FirstCheckGrop",
-                          "MusPanScrollBar", "MainPanScrollBar", "MusEQTrackBar1", "UnLinkBtn",   "RzToolButton11",
-                          "EchoBGroup",    "MainEchoBLevelBar", "MainEchoBPhaseBtn", "Label92"};
+  const char* hidden[] = {"Example",           "ExampleBar",        "ExampleBtn",      "ExampleBtn2",
+                          "FormHintTabBtn",    "SysLogoEdit",       "SysLogoLabel",    "PinDCFBtn",
+                          "EQPassLabel",       "FirstCheckGrop",    "MusPanScrollBar", "MainPanScrollBar",
+                          "MusEQTrackBar1",    "UnLinkBtn",         "RzToolButton11",  "EchoBGroup",
+                          "MainEchoBLevelBar", "MainEchoBPhaseBtn", "Label92"};
   for (const char* name : hidden) {
     QWidget* w = comps_->Widget(name);
     ASSERT_NE(w, nullptr) << name;
@@ -426,9 +458,9 @@ TEST_F(Pages, HiddenStandInsAndTemplatesExist) {
 TEST_F(Pages, NineSheetsInPageOrder) {
   auto* pages = comps_->Get<PageControl>("FormPageItem");
   ASSERT_NE(pages, nullptr);
-  const char* sheets[] = {"AdvTabSheet1_mus",  "AdvTabSheet2_mic",  "AdvTabSheet3_Eff",
+  const char* sheets[] = {"AdvTabSheet1_mus",  "AdvTabSheet2_mic",    "AdvTabSheet3_Eff",
                           "AdvTabSheet4_Main", "AdvTabSheet5_Center", "AdvTabSheet6_Sub",
-                          "AdvTabSheet7_sur",  "AdvTabSheet8_Sys",  "AdvTabSheet9_DEQ"};
+                          "AdvTabSheet7_sur",  "AdvTabSheet8_Sys",    "AdvTabSheet9_DEQ"};
   ASSERT_EQ(pages->count(), 9);
   for (int i = 0; i < 9; ++i) EXPECT_EQ(pages->widget(i)->objectName(), sheets[i]);
   EXPECT_EQ(comps_->Get<PageControl>("EffPageControl")->count(), 2);
@@ -436,16 +468,36 @@ TEST_F(Pages, NineSheetsInPageOrder) {
 
 TEST_F(Pages, ControlsSitInTheirGroups) {
   const std::pair<const char*, const char*> cases[] = {
-      {"SysInputBox", "AdvGroupBox14"},     {"MicFBEBar", "AdvGroupBox7"},       {"MicRmsRatioBar", "AdvGroupBox1"},
-      {"MicNoiseLevelBar", "AdvGroupBox16"}, {"MicLPFreBar", "AdvGroupBox17"},    {"EchoRTimeBar", "AdvGroupBox8"},
-      {"EchoLPTypeBox", "AdvGroupBox18"},    {"EchoBRTimeBar", "EchoBGroup"},     {"EchoBLPFreBar", "AdvGroupBox23"},
-      {"RvbTimeBar", "AdvGroupBox10"},       {"RvbHPTypeBox", "AdvGroupBox2"},    {"RvbEQBtn", "AdvGroupBox12"},
-      {"MainRvbLevelBar", "AdvGroupBox6"},   {"MainRdelayBar", "AdvGroupBox13"},  {"MainRmsRatioBar", "OutLimiteGroup"},
-      {"MainLPTypeBox", "OutLHPGroup"},      {"HintMicBBtn", "RzGroupBox40"},     {"DEQRmsRatioBar2", "DEQ2Grop"},
-      {"DEQGainBar3", "DEQ3Grop"},           {"HintEQGainBar5", "AdvGroupBox3"},  {"AutoModeBtn", "SingleDiscoGrop"},
-      {"MusEQAllpassBtn", "EQPassGrop"},     {"SameBtn", "CopyGrop"},             {"PinPPBtn", "RzGroupBox19"},
-      {"SysManagerBtn", "SysUserMangerGrop"}, {"FormSysTabBtn", "TopTileGrop"},   {"AdvPanel2", "AdvParentPane"},
-      {"EQPassLabel", "AdvPanel2"},           {"PanelPassWordEdit", "FirstCheckGrop"}, {"EchoEQGainBar1", "EffEchoSheet"},
+      {"SysInputBox", "AdvGroupBox14"},
+      {"MicFBEBar", "AdvGroupBox7"},
+      {"MicRmsRatioBar", "AdvGroupBox1"},
+      {"MicNoiseLevelBar", "AdvGroupBox16"},
+      {"MicLPFreBar", "AdvGroupBox17"},
+      {"EchoRTimeBar", "AdvGroupBox8"},
+      {"EchoLPTypeBox", "AdvGroupBox18"},
+      {"EchoBRTimeBar", "EchoBGroup"},
+      {"EchoBLPFreBar", "AdvGroupBox23"},
+      {"RvbTimeBar", "AdvGroupBox10"},
+      {"RvbHPTypeBox", "AdvGroupBox2"},
+      {"RvbEQBtn", "AdvGroupBox12"},
+      {"MainRvbLevelBar", "AdvGroupBox6"},
+      {"MainRdelayBar", "AdvGroupBox13"},
+      {"MainRmsRatioBar", "OutLimiteGroup"},
+      {"MainLPTypeBox", "OutLHPGroup"},
+      {"HintMicBBtn", "RzGroupBox40"},
+      {"DEQRmsRatioBar2", "DEQ2Grop"},
+      {"DEQGainBar3", "DEQ3Grop"},
+      {"HintEQGainBar5", "AdvGroupBox3"},
+      {"AutoModeBtn", "SingleDiscoGrop"},
+      {"MusEQAllpassBtn", "EQPassGrop"},
+      {"SameBtn", "CopyGrop"},
+      {"PinPPBtn", "RzGroupBox19"},
+      {"SysManagerBtn", "SysUserMangerGrop"},
+      {"FormSysTabBtn", "TopTileGrop"},
+      {"AdvPanel2", "AdvParentPane"},
+      {"EQPassLabel", "AdvPanel2"},
+      {"PanelPassWordEdit", "FirstCheckGrop"},
+      {"EchoEQGainBar1", "EffEchoSheet"},
       {"RvbModeBox7", "EffRvbSheet"},
   };
   for (const auto& [control, group] : cases) {
@@ -454,8 +506,10 @@ TEST_F(Pages, ControlsSitInTheirGroups) {
     EXPECT_EQ(w->parentWidget()->objectName(), group) << control;
   }
   // Strips in a strip box sit in its contents.
-  EXPECT_EQ(comps_->Widget("MusEQGainBar15")->parentWidget(), comps_->Get<ScrollBox>("MusScrollBox")->Contents());
-  EXPECT_EQ(comps_->Widget("MicFreEdit20")->parentWidget(), comps_->Get<ScrollBox>("MicScrollBox")->Contents());
+  EXPECT_EQ(comps_->Widget("MusEQGainBar15")->parentWidget(),
+            comps_->Get<ScrollBox>("MusScrollBox")->Contents());
+  EXPECT_EQ(comps_->Widget("MicFreEdit20")->parentWidget(),
+            comps_->Get<ScrollBox>("MicScrollBox")->Contents());
 }
 
 }  // namespace

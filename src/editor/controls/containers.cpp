@@ -2,7 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScrollBar>
+#include <algorithm>
 
 #include "editor/controls/desk_style.h"
 
@@ -69,28 +69,22 @@ void Panel::SetFill(const QColor& color) {
   setPalette(pal);
 }
 
-ScrollBox::ScrollBox(QWidget* parent) : QScrollArea(parent), Control(ControlClass::ScrollBox) {
-  setFrameShape(QFrame::NoFrame);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setWidgetResizable(false);
-  setWidget(new QWidget);
-  // The strips sit on the group's own background.
-  widget()->setAutoFillBackground(false);
-  viewport()->setAutoFillBackground(false);
-  setAutoFillBackground(false);
-}
+ScrollBox::ScrollBox(QWidget* parent)
+    : QWidget(parent), Control(ControlClass::ScrollBox), contents_(new QWidget(this)) {}
 
 void ScrollBox::SetContentsWidth(int width) {
-  widget()->resize(width, viewport()->height() > 0 ? viewport()->height() : height());
+  contents_->resize(width, height());
+  ScrollTo(ScrollX());
 }
 
 void ScrollBox::ScrollTo(int x) {
-  horizontalScrollBar()->setValue(x);
+  const int most = std::max(0, contents_->width() - width());
+  contents_->move(-std::clamp(x, 0, most), 0);
 }
 
-int ScrollBox::ScrollX() const {
-  return horizontalScrollBar()->value();
+void ScrollBox::resizeEvent(QResizeEvent*) {
+  contents_->resize(contents_->width(), height());
+  ScrollTo(ScrollX());
 }
 
 TabSheet::TabSheet(QWidget* parent) : QWidget(parent), Control(ControlClass::TabSheet) {

@@ -2,7 +2,6 @@
 // Containers of the form: group boxes, panels, scroll boxes for band strips, page controls and
 // their sheets.
 
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QWidget>
 
@@ -49,16 +48,24 @@ class Panel : public QWidget, public Control {
   QString caption_;
 };
 
-// Holds band strips side by side; scrolled horizontally by a pan bar, not by its own bars.
-class ScrollBox : public QScrollArea, public Control {
+// Holds band strips side by side in a wider contents widget; a pan bar moves the contents,
+// the box itself draws no scroll bars.
+class ScrollBox : public QWidget, public Control {
   Q_OBJECT
  public:
   explicit ScrollBox(QWidget* parent = nullptr);
   QWidget* Widget() override { return this; }
-  QWidget* Contents() const { return widget(); }
+  QWidget* Contents() const { return contents_; }
   void SetContentsWidth(int width);
+  // Shows the contents from x on (clamped so that no empty space shows at the right).
   void ScrollTo(int x);
-  int ScrollX() const;
+  int ScrollX() const { return -contents_->x(); }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  QWidget* contents_;
 };
 
 class TabSheet : public QWidget, public Control {
