@@ -54,7 +54,8 @@ void StatusWindow::Apply(const StatusWindowModel& model, bool bringToFront) {
   com_->SetCaption(QString::fromStdString(model.PortName));
   if (model.Visible) {
     show();
-    if (bringToFront) raise();
+    // Platforms without window stacking (offscreen) only complain about raise().
+    if (bringToFront && QGuiApplication::platformName() != "offscreen") raise();
   } else {
     hide();
   }

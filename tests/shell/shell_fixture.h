@@ -19,7 +19,9 @@ inline StartupOptions DemoOptions() {
 }
 
 struct Program {
-  explicit Program(const StartupOptions& options = DemoOptions()) : app(options, &messages) { PrepareApplication(); }
+  explicit Program(const StartupOptions& options = DemoOptions()) : app(options, &messages) {
+    PrepareApplication();
+  }
   RecordedMessageBoxes messages;
   Morvelin app;
 
