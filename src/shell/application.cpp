@@ -62,15 +62,19 @@ int RunMorvelin(int argc, char** argv, const StartupOptions& options) {
   MainWindow& main = program.Form1();
   // Closing the main window ends the program, whatever else is still shown.
   QObject::connect(&main, &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+  bool benchDone = false;
   if (options.benchStartup) {
-    QObject::connect(&main, &MainWindow::FirstFrame, &app, [] {
+    QObject::connect(&main, &MainWindow::FirstFrame, &app, [&benchDone] {
       std::printf("first-frame-ms %.1f\npeak-rss-kb %ld\n", MillisecondsSinceProcessStart(),
                   PeakResidentKilobytes());
       std::fflush(stdout);
-      QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+      benchDone = true;
+      QCoreApplication::exit(0);
     });
   }
   main.show();
+  // The first frame may come before the event loop runs (start-up processes events itself).
+  if (benchDone) return 0;
   return app.exec();
 }
 
