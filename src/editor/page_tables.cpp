@@ -549,13 +549,17 @@ constexpr ControlRow kControls[] = {
      .parent = "AdvGroupBox13",
      .at = {46, 8, 70, 24},
      .caption = "左静音",
-     .hint = "0"},
+     .hint = "0",
+     .tag = Addr(6, 11),
+     .flags = kRegistered},
     {.name = "MainRmuteBtn",
      .kind = K::BmpButton,
      .parent = "AdvGroupBox13",
      .at = {124, 8, 70, 24},
      .caption = "右静音",
-     .hint = "0"},
+     .hint = "0",
+     .tag = Addr(9, 11),
+     .flags = kRegistered},
     {.name = "OutLimiteGroup",
      .kind = K::Group,
      .parent = "AdvTabSheet4_Main",
@@ -1121,7 +1125,11 @@ constexpr LineRow kLines[] = {
         15),                                                                                             \
       LineRow {                                                                                          \
     .group = G_, .line = 4, .kind = K::Combo, .name = "DEQTypeBox" K_, .address = Addr(1, 1 + (B_)),     \
-    .items = Items::DeqTypes, .flags = kHidden                                                           \
+    .items = Items::DeqTypes, .flags = kHidden, .aux = {                                                 \
+      "DEQTYpeOffBtn" K_,                                                                                \
+      "DEQTYpeBelowBtn" K_,                                                                              \
+      "DEQTYpeAboveBtn" K_                                                                               \
+    }                                                                                                    \
   }
     MORVELIN_DEQ_LINES("1", "DEQ1Grop", 0),
     MORVELIN_DEQ_LINES("2", "DEQ2Grop", 10),
@@ -1311,7 +1319,7 @@ constexpr StripRow kStrips[] = {
      14},
 };
 
-constexpr StandInRow kStandIns[] = {
+constexpr ExtraBindingRow kExtraBindings[] = {
     {Addr(0, 9)},   // music all-pass
     {Addr(1, 0)},   // DEQ link
     {Addr(2, 13)},  // microphone link
@@ -1320,8 +1328,13 @@ constexpr StandInRow kStandIns[] = {
     {Addr(5, 10)},  // reverb all-pass
     {Addr(6, 20)},  // output all-pass
     {Addr(25, 0)},  // hidden-page all-pass
-    {Addr(29, 9)},  // volume run switch word
-    {Addr(30, 0)}, {Addr(30, 1)}, {Addr(30, 4)}, {Addr(30, 5)},
+    {Addr(29, 9)},
+    {Addr(30, 0)},
+    {Addr(30, 1)},
+    {Addr(30, 4)},
+    {Addr(30, 5)},
+    {Addr(15, 10), "MainRdelayBar", "MainRdelayPane"},
+    {Addr(15, 11), "MainRmuteBtn"},
 };
 
 constexpr StripCaption kStripCaptions[] = {
@@ -1351,8 +1364,8 @@ std::span<const LineRow> LineRows() {
 std::span<const StripRow> StripRows() {
   return kStrips;
 }
-std::span<const StandInRow> StandInRows() {
-  return kStandIns;
+std::span<const ExtraBindingRow> ExtraBindingRows() {
+  return kExtraBindings;
 }
 std::span<const StripCaption> StripCaptions() {
   return kStripCaptions;

@@ -96,6 +96,8 @@ struct LineRow {
   Items items = Items::None;
   unsigned flags = 0;
   Rect at{};  // explicit place of the control (outside a group's lines); the pane follows it
+  // Further aux controls of the word (the Off/Below/Above buttons of a DEQ type list).
+  std::array<const char*, 3> aux{"", "", ""};
 };
 
 // One equaliser: its band strips and the words they edit.
@@ -118,9 +120,13 @@ struct StripRow {
   int captionY;  // the strips' top in the caption parent
 };
 
-// Words shown by other means (all-pass and link words, words without a control): bound to `Example`.
-struct StandInRow {
+// Words bound outside the lines and strips: the words shown by other means (all-pass and link
+// words, words without a control) bound to `Example`, and the right channel of the output pair,
+// whose controls serve the blocks 9 and 15 alike.
+struct ExtraBindingRow {
   int address;
+  const char* value = "Example";
+  const char* readout = "";
 };
 
 // Geometry of one band strip (65 pixels wide).
@@ -140,7 +146,7 @@ inline constexpr Rect kTypeList{2, 222, 61, 21};
 std::span<const ControlRow> ControlRows();
 std::span<const LineRow> LineRows();
 std::span<const StripRow> StripRows();
-std::span<const StandInRow> StandInRows();
+std::span<const ExtraBindingRow> ExtraBindingRows();
 std::span<const char* const> ItemTexts(Items items);
 
 // The row captions at the left of each EQ group, Chinese and English, with their strip row.
