@@ -233,11 +233,14 @@ void MainWindow::LayoutClient() {
   QWidget* panel = comps_.Widget("AdvPanel1");
   const bool panelShown = panel && !panel->isHidden();
   const int panelH = std::max(246, h - top - kPageHeight);
+  // The pages keep their design width; a wider window centres them.
+  const int pagesX = std::max(0, (w - kDesignWidth) / 2);
+  const int pagesW = std::min(w, kDesignWidth);
   if (panelShown) {
     place("AdvPanel1", 0, top, w, panelH);
-    place("FormPageItem", 0, top + panelH, w, h - top - panelH);
+    place("FormPageItem", pagesX, top + panelH, pagesW, h - top - panelH);
   } else {
-    place("FormPageItem", 0, top, w, h - top);
+    place("FormPageItem", pagesX, top, pagesW, h - top);
   }
   const int graphW = w - kRightColumn - 8;
   place("AdvParentPane", 4, 3, graphW, panelH - 6);
