@@ -121,6 +121,7 @@ void LinkController::OnAck() {
   flags_.LinkAcked = 1;
   flags_.SendReady = 1;
   flags_.TransferPhase = kPhaseAcked;
+  inFlightUnacked_ = false;
   ui_.Acknowledged();
 }
 
@@ -150,6 +151,7 @@ void LinkController::StartSearch() {
   ui_.SetFirstCheckState(0);
   selectedPort_ = ports_.empty() ? -1 : 0;
   timer1_.Start();
+  inFlightUnacked_ = false;
   SetLinkButton(true);
   timer2_.Stop();
   holdTimer_.Stop();
@@ -300,7 +302,15 @@ void LinkController::HoldTimerTimer() {
     miss_ = 0;
     tick_ = 0;
     const EditQueue::Entry& e = queue_.Slot(queue_.QueuePop());
+    // A recall that had to wait still reloads the memory once the unit has switched modes.
+    if (e.address == ModeRecallAddr) {
+      SetStatus(StatusText(LinkStatus::Loading));
+      online_ = false;
+      miss_ = 0;
+      pending_ = PendingCommand::Recall;
+    }
     SendWordFrame(WriteType, e.address, e.value);
+    inFlightUnacked_ = true;
   }
 
   if (online_ && tick_ == kTicksPerSecond) {
@@ -311,7 +321,8 @@ void LinkController::HoldTimerTimer() {
       miss_ = 0;
       SendLinkCode(KeepAlive);
     } else if (miss_ % 2 == 0) {
-      if (!queue_.Empty()) {
+      // The last queued edit is sent again too: a keep-alive in its place would drop it.
+      if (!queue_.Empty() || inFlightUnacked_) {
         const EditQueue::Entry& e = queue_.InFlight();
         SendWordFrame(WriteType, e.address, e.value);
       } else {

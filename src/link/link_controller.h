@@ -148,6 +148,7 @@ class LinkController : public EditSender {
   bool modeNameAwaited_ = false;
 
   EditQueue queue_;
+  bool inFlightUnacked_ = false;  // a queued edit went out and awaits its acknowledgement
   TextPair status_ = StatusText(LinkStatus::OffLine);
   StatusWindowModel window_;
 };

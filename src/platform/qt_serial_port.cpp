@@ -19,6 +19,7 @@ std::string QtSerialPort::PortName() const {
 }
 
 bool QtSerialPort::Open() {
+  if (port_.isOpen()) return false;  // as busy: the caller closes first
   port_.setBaudRate(QSerialPort::Baud115200);
   port_.setDataBits(QSerialPort::Data8);
   port_.setParity(QSerialPort::NoParity);

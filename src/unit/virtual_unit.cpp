@@ -63,7 +63,7 @@ std::string TextOf(std::span<const std::uint8_t> data) {
 }  // namespace
 
 VirtualUnit::VirtualUnit() {
-  memory_.ResetBands(100);
+  mem_->store.ResetBands(100);
   for (const BlockPreset& p : kInitialWords)
     for (int b = p.firstBlock; b <= p.lastBlock; ++b)
       for (const Preset& w : p.words) SetWord(b, w.index, w.value);
@@ -121,14 +121,14 @@ void VirtualUnit::SetModeName(int k, const std::string& name) {
 void VirtualUnit::StoreMode(int k, const std::string& name) {
   if (k < 0 || k >= kModeCount) return;
   Mode& m = modes_[static_cast<std::size_t>(k)];
-  std::copy_n(memory_.DeviceImage.begin(), kStatusBlock, m.blocks.begin());
+  std::copy_n(mem_->store.DeviceImage.begin(), kStatusBlock, m.blocks.begin());
   SetModeName(k, name);
 }
 
 void VirtualUnit::RecallMode(int k) {
   if (k < 0 || k >= kModeCount) return;
   const Mode& m = modes_[static_cast<std::size_t>(k)];
-  std::copy(m.blocks.begin(), m.blocks.end(), memory_.DeviceImage.begin());
+  std::copy(m.blocks.begin(), m.blocks.end(), mem_->store.DeviceImage.begin());
   SetCurrentMode(k);
 }
 
@@ -216,7 +216,7 @@ void VirtualUnit::WriteWord(int address, Word value) {
   // Entering or leaving the linked state leaves both sides equal, as the editor's store has them.
   for (const LinkWord& link : kLinkWords)
     if (link.address == address && (value == kLinkedValue || old == kLinkedValue))
-      memory_.CopyBank(link.family);
+      mem_->store.CopyBank(link.family);
 }
 
 void VirtualUnit::Ack() {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -48,7 +49,7 @@ class VirtualUnit {
   // The same, one entry per answer (noise included in front of its frame).
   std::vector<Bytes> TakeTransmissions();
   bool HasOutput() const { return !outbox_.empty(); }
-  // Called whenever the unit has put something on the line.
+  // Called whenever the unit has put something on the line. One listener: the port serving the unit.
   void SetOutputHandler(std::function<void()> handler) { onOutput_ = std::move(handler); }
 
   // Spontaneous report of the device identifier (to 0x1E40, four bytes).
@@ -59,11 +60,11 @@ class VirtualUnit {
   void ClearReceived() { received_.clear(); }
 
   // Memory: blocks 0..30, 246 words each; out-of-range addresses read 0 and write nothing.
-  Word WordAt(int address) const { return memory_.Device(address); }
-  void SetWord(int address, Word value) { memory_.SetDevice(address, value); }
+  Word WordAt(int address) const { return mem_->store.Device(address); }
+  void SetWord(int address, Word value) { mem_->store.SetDevice(address, value); }
   Word WordAt(int block, int index) const { return WordAt(MakeAddress(block, index)); }
   void SetWord(int block, int index, Word value) { SetWord(MakeAddress(block, index), value); }
-  const Image& Memory() const { return memory_.DeviceImage; }
+  const Image& Memory() const { return mem_->store.DeviceImage; }
 
   // Modes 0..15.
   const Mode& ModeAt(int k) const { return modes_.at(static_cast<std::size_t>(k)); }
@@ -104,9 +105,14 @@ class VirtualUnit {
   void ReportWords(int block, int first, int count);
   void Transmit(Bytes bytes);
 
-  EditSelection selection_;        // unused by the unit; the store needs one
-  ParamStore memory_{selection_};  // its DeviceImage is the unit's memory
-  std::array<Mode, kModeCount> modes_{};
+  // The store's DeviceImage is the unit's memory; the selection is unused but the store needs one.
+  // Both live on the heap, as the modes do: together they are over half a megabyte.
+  struct Storage {
+    EditSelection selection;
+    ParamStore store{selection};
+  };
+  std::unique_ptr<Storage> mem_ = std::make_unique<Storage>();
+  std::vector<Mode> modes_ = std::vector<Mode>(kModeCount);
   std::string panelPassword_;
   std::string systemPassword_;
   std::array<std::uint8_t, 4> deviceId_{};

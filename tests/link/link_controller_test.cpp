@@ -405,6 +405,25 @@ TEST(LinkEdits, WaitingEditsMerge) {
   }
 }
 
+TEST(LinkEdits, UnacknowledgedLastQueuedEditIsSentAgain) {
+  LinkRig rig;
+  ASSERT_TRUE(rig.BringOnline());
+  rig.TakeReceived();
+  rig.store.SetParamPaced(0x0100, 1);
+  rig.store.SetParam(0x0203, 55);
+  rig.unit.faults.silent = true;  // the first edit's acknowledgement is already on its way
+  rig.Step();                     // the queued one goes out and is lost
+  EXPECT_EQ(rig.TakeReceived(),
+            (std::vector<Bytes>{WordFrame(WriteType, 0x0100, 1), WordFrame(WriteType, 0x0203, 55)}));
+  EXPECT_NE(rig.unit.WordAt(2, 3), 55);
+  rig.unit.faults.silent = false;
+  const auto arrivals = Record(rig, 2000);
+  ASSERT_EQ(arrivals.size(), 1u);
+  EXPECT_EQ(arrivals[0].frame, WordFrame(WriteType, 0x0203, 55));
+  EXPECT_EQ(rig.unit.WordAt(2, 3), 55);
+  EXPECT_TRUE(rig.link.LinkOnline());
+}
+
 TEST(LinkEdits, SearchDropsWaitingEdits) {
   LinkRig rig;
   ASSERT_TRUE(rig.BringOnline());
@@ -441,6 +460,25 @@ TEST(LinkModes, RecallReadsTheRecalledMode) {
   ASSERT_FALSE(read.empty());
   EXPECT_EQ(read.front(), BlockRequest(0));
   EXPECT_EQ(rig.ui.Events.back(), LinkEventKind::Online);
+}
+
+TEST(LinkModes, RecallThatHadToWaitStillReloads) {
+  LinkRig rig;
+  rig.unit.SetWord(0, 3, 11);
+  rig.unit.StoreMode(5, "Five");
+  rig.unit.SetWord(0, 3, 22);
+  ASSERT_TRUE(rig.BringOnline());
+  rig.TakeReceived();
+  rig.store.SetParamPaced(0x0100, 1);
+  rig.store.SetParam(ModeRecallAddr, 5);
+  EXPECT_EQ(rig.TakeReceived(), std::vector<Bytes>{WordFrame(WriteType, 0x0100, 1)});
+  EXPECT_TRUE(rig.link.LinkOnline());
+  rig.Run(20);
+  EXPECT_EQ(rig.TakeReceived(), std::vector<Bytes>{WordFrame(WriteType, ModeRecallAddr, 5)});
+  EXPECT_EQ(rig.link.Pending(), LinkController::PendingCommand::Recall);
+  EXPECT_EQ(rig.ui.StatusCaption, "加载中...");
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.LinkOnline(); }));
+  EXPECT_EQ(rig.store.DeviceImage[0][3], 11);
 }
 
 TEST(LinkModes, SaveSendsTheNameAndReportsSuccessOnTheAcknowledgement) {
@@ -547,6 +585,30 @@ TEST(LinkReceive, DeviceIdentifierAndDiagnostics) {
   EXPECT_EQ(rig.ui.DeviceId, "56545645");
   EXPECT_FALSE(rig.ui.Diagnostics.empty());
   EXPECT_EQ(rig.ui.Diagnostics.back().rfind("缓存长度K:C:L=", 0), 0u);
+}
+
+}  // namespace
+}  // namespace morvelin
+
+namespace morvelin {
+namespace {
+
+TEST(LinkTexts, LanguageSwitchTurnsTheLinkTexts) {
+  LinkRig rig;
+  rig.Search();
+  EXPECT_EQ(rig.ui.StatusWindow.Caption, "设备状态");
+  EXPECT_EQ(rig.ui.StatusWindow.WaitText, "请稍等,可能需要几秒钟才能完成操作！");
+  EXPECT_EQ(rig.ui.StatusWindow.StatusCopy, "设备搜索...");
+  rig.ui.Language = 0;
+  rig.link.ApplyLanguage();
+  EXPECT_EQ(rig.ui.StatusCaption, "Search...");
+  EXPECT_EQ(rig.ui.StatusHint, "设备搜索...");
+  EXPECT_EQ(rig.ui.StatusWindow.Caption, "Device Staus");
+  EXPECT_EQ(rig.ui.StatusWindow.WaitText, "Please Wait for a moment!");
+  EXPECT_EQ(rig.ui.StatusWindow.StatusCopy, "Search...");
+  ASSERT_TRUE(rig.RunUntil([&] { return rig.link.LinkOnline(); }));
+  EXPECT_EQ(rig.ui.StatusCaption, "Online");
+  EXPECT_EQ(rig.ui.LinkButtonCaption, "Unlink");
 }
 
 }  // namespace

@@ -386,6 +386,66 @@ TEST(VirtualUnitTest, DropsGarbageAndFramesWithABadChecksum) {
   EXPECT_EQ(answers.frames[0], kAck);
 }
 
+// What a full write sends: every block in one frame, block 0 in two (words 0..111, 112..164).
+std::vector<Bytes> FullWriteFrames(const VirtualUnit& source) {
+  std::vector<Bytes> frames;
+  auto words = [&](int b, int first, int last) {
+    std::vector<int> w;
+    for (int i = first; i <= last; ++i) w.push_back(source.WordAt(b, i));
+    return w;
+  };
+  frames.push_back(BlockWrite(0, 0, words(0, 0, 111)));
+  frames.push_back(BlockWrite(0, 112, words(0, 112, 164)));
+  for (int b = 1; b < kStatusBlock; ++b) frames.push_back(BlockWrite(b, 0, words(b, 0, BlockLengths(b) - 1)));
+  frames.push_back(WordFrame(WriteType, InputSourceAddr, source.WordAt(InputSourceAddr)));
+  return frames;
+}
+
+// What a full read asks: blocks 0..29, the 16 names, then the eight status words.
+std::vector<Bytes> FullReadRequests() {
+  std::vector<Bytes> frames;
+  for (int b = 0; b < kStatusBlock; ++b) frames.push_back(WordFrame(ReadType, BlockReadAddr, b));
+  for (int k = 0; k < kModeCount; ++k)
+    frames.push_back(ReadRequest(ModeNameAddr, {static_cast<std::uint8_t>(k), 0}));
+  for (int a : {0x1E01, 0x1E02, 0x1E03, 0x1E04, 0x1E08, 0x1E07, 0x1E05, 0x1E14})
+    frames.push_back(ReadRequest(a));
+  return frames;
+}
+
+TEST(VirtualUnitTest, AFullWriteThenAFullReadGiveBackTheSameMemory) {
+  VirtualUnit source;
+  Scramble(source);
+  for (int b = 0; b < kStatusBlock; ++b)
+    for (int i = 0; i < BlockLengths(b); ++i) source.SetWord(b, i, (b * 4099 + i * 263) & 0xFFFF);
+  source.SetWord(InputSourceAddr, 3);
+
+  VirtualUnit unit;
+  unit.wordsPerReport = 64;
+  for (const Bytes& f : FullWriteFrames(source)) EXPECT_EQ(Exchange(unit, f), std::vector<Bytes>{kAck});
+
+  Image read{};
+  std::vector<std::string> names;
+  for (const Bytes& request : FullReadRequests()) {
+    const auto reports = Exchange(unit, request);
+    ASSERT_FALSE(reports.empty()) << "unanswered request to " << std::hex << (request[4] * 256 + request[5]);
+    for (const Bytes& r : reports) {
+      const int a = ReportAddress(r);
+      const Bytes data = ReportData(r);
+      if (a == ModeNameAddr) {
+        names.emplace_back(data.begin(), data.end());
+      } else if (a != PanelPassAddr && a != SystemPassAddr) {
+        for (std::size_t k = 0; k + 1 < data.size(); k += 2)
+          read[BlockOf(a)][IndexOf(a) + k / 2] = data[k] + 256 * data[k + 1];
+      }
+    }
+  }
+  for (int b = 0; b < kStatusBlock; ++b)
+    for (int i = 0; i < BlockLengths(b); ++i) ASSERT_EQ(read[b][i], source.WordAt(b, i)) << b << ":" << i;
+  EXPECT_EQ(read[kStatusBlock][20], 3);
+  ASSERT_EQ(names.size(), 16u);
+  EXPECT_EQ(names[15], "Mode 16             ");
+}
+
 TEST(VirtualUnitTest, StartsAsAPlausibleUnit) {
   VirtualUnit unit;
   EditSelection selection;

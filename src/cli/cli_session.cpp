@@ -1,0 +1,188 @@
+#include "cli/cli_session.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+#include "cli/cli_link_ui.h"
+#include "graphs/block_curve.h"
+#include "link/frames.h"
+#include "link/link_controller.h"
+#include "platform/fixed_port_lister.h"
+#include "platform/loopback_port.h"
+#include "platform/qt_port_lister.h"
+#include "platform/qt_serial_port.h"
+#include "unit/virtual_unit.h"
+
+namespace morvelin {
+
+namespace {
+
+constexpr int kReadyPollMs = 20;
+constexpr int kReleaseFlushMs = 100;  // lets the port put the release on the line
+// The block-30 words a full read brings, besides the texts.
+constexpr std::array<int, 6> kStatusWords{1, 2, 3, 4, 8, 20};
+
+void PrintDump(const ParamStore& store, std::ostream& out) {
+  for (int b = 0; b < kStatusBlock; ++b)
+    for (int i = 0; i < BlockLengths(b); ++i) out << b << ' ' << i << ' ' << store.DeviceImage[b][i] << '\n';
+  for (int i : kStatusWords)
+    out << kStatusBlock << ' ' << i << ' ' << store.DeviceImage[kStatusBlock][i] << '\n';
+  for (int k = 0; k < kModeCount; ++k) out << "mode " << k + 1 << ' ' << store.Unit.ModeNames[k] << '\n';
+}
+
+// Drives one command over a linked controller.
+class CliRun {
+ public:
+  CliRun(const CliCommand& command, LinkController& link, ParamStore& store, CliLinkUi& ui, std::ostream& out,
+         std::ostream& err)
+      : command_(command), link_(link), store_(store), ui_(ui), out_(out), err_(err) {
+    ui_.onEvent = [this](LinkEventKind k) { OnEvent(k); };
+    ui_.onAck = [this] { OnAck(); };
+    ready_.setInterval(kReadyPollMs);
+    QObject::connect(&ready_, &QTimer::timeout, [this] { PollReady(); });
+  }
+  ~CliRun() {
+    ui_.onEvent = nullptr;
+    ui_.onAck = nullptr;
+  }
+
+  int Exec() {
+    link_.FillPortList();
+    link_.LinkBtnClick(LinkController::Button::LinkBtn);
+    return loop_.exec();
+  }
+
+ private:
+  void Finish(int code) {
+    if (finished_) return;
+    finished_ = true;
+    ready_.stop();
+    // Releases the unit and stops the timers; after a failure they have stopped already.
+    if (link_.LinkOnline() || link_.Timer1().Running() || link_.Timer2().Running() ||
+        link_.HoldTimer().Running())
+      link_.LinkBtnClick(LinkController::Button::UnLinkBtn);
+    QTimer::singleShot(kReleaseFlushMs, &loop_, [this, code] { loop_.exit(code); });
+  }
+
+  void OnEvent(LinkEventKind kind) {
+    if (finished_) return;
+    if (kind == LinkEventKind::SearchFailed || kind == LinkEventKind::LinkLost) {
+      Finish(1);
+      return;
+    }
+    if (kind != LinkEventKind::Online) return;
+    if (!started_) {
+      started_ = true;
+      // Out of the transfer tick that brought the link up.
+      QTimer::singleShot(0, &loop_, [this] { Start(); });
+    } else if (recallSent_) {
+      err_ << "Mode " << command_.mode << " recalled\n";
+      Finish(0);
+    }
+  }
+
+  void Start() {
+    if (finished_) return;
+    switch (command_.kind) {
+      case CliCommandKind::Dump:
+        PrintDump(store_, out_);
+        Finish(0);
+        return;
+      case CliCommandKind::Curve:
+        PrintCurve();
+        return;
+      case CliCommandKind::Set:
+      case CliCommandKind::Recall:
+        ready_.start();  // wait until nothing is in flight, so the command goes at once
+        PollReady();
+        return;
+      case CliCommandKind::Ports:
+        Finish(0);
+        return;
+    }
+  }
+
+  void PrintCurve() {
+    const auto curve = BlockCurve(store_.DeviceImage, command_.block);
+    if (!curve) {
+      err_ << "Block " << command_.block << " has no curve\n";
+      Finish(2);
+      return;
+    }
+    WriteCurveCsv(out_, *curve);
+    Finish(0);
+  }
+
+  void PollReady() {
+    if (finished_ || sent_) return;
+    if (!link_.LinkOnline() || link_.Flags().SendReady != 1 || !link_.Queue().Empty()) return;
+    ready_.stop();
+    sent_ = true;
+    if (command_.kind == CliCommandKind::Set) {
+      acksAtSend_ = ui_.Acks;
+      store_.SetDevice(command_.address, command_.value);
+      link_.SendEdit(command_.address, command_.value);
+    } else {
+      recallSent_ = true;
+      store_.SetParam(ModeRecallAddr, command_.mode - 1);
+    }
+  }
+
+  void OnAck() {
+    if (finished_ || !sent_ || command_.kind != CliCommandKind::Set || ui_.Acks <= acksAtSend_) return;
+    err_ << "Acknowledged\n";
+    Finish(0);
+  }
+
+  CliCommand command_;
+  LinkController& link_;
+  ParamStore& store_;
+  CliLinkUi& ui_;
+  std::ostream& out_;
+  std::ostream& err_;
+  QEventLoop loop_;
+  QTimer ready_;
+  bool started_ = false;
+  bool sent_ = false;
+  bool recallSent_ = false;
+  bool finished_ = false;
+  int acksAtSend_ = 0;
+};
+
+}  // namespace
+
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  VirtualUnit demoUnit;
+  return RunCli(options, demoUnit, out, err);
+}
+
+int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string> names = options.ports.empty() ? QtPortLister().PortNames() : options.ports;
+  if (options.command.kind == CliCommandKind::Ports) {
+    for (const std::string& n : names) out << n << '\n';
+    return 0;
+  }
+  if (names.empty()) {
+    err << "No serial port to search (give --port NAME)\n";
+    err << "Off Line!\n";
+    return 2;
+  }
+
+  const bool demo = std::find(names.begin(), names.end(), kDemoPortName) != names.end();
+  std::unique_ptr<SerialPort> port;
+  if (demo)
+    port = std::make_unique<LoopbackPort>(demoUnit, kDemoPortName);
+  else
+    port = std::make_unique<QtSerialPort>();
+  FixedPortLister lister(names);
+  EditSelection selection;
+  ParamStore store(selection);
+  CliLinkUi ui(err);
+  LinkController link(*port, lister, store, ui);
+  CliRun run(options.command, link, store, ui, out, err);
+  return run.Exec();
+}
+
+}  // namespace morvelin

@@ -1,0 +1,197 @@
+// The command line in process against the built-in unit, and as a program against the
+// simulator on a pseudo-terminal.
+
+#include "cli/cli_session.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sstream>
+
+#include "graphs/block_curve.h"
+#include "graphs/curve_layout.h"
+#include "params/block_table.h"
+#include "params/scales.h"
+#include "params/value_tables.h"
+#include "unit/virtual_unit.h"
+
+namespace morvelin {
+namespace {
+
+CliOptions Options(std::vector<std::string> ports, CliCommand command) {
+  CliOptions o;
+  o.ports = std::move(ports);
+  o.command = command;
+  return o;
+}
+
+TEST(CliSession, PortsPrintsTheSearchList) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli(Options({"/dev/ttyS9", "DEMO"}, {}), out, err), 0);
+  EXPECT_EQ(out.str(), "/dev/ttyS9\nDEMO\n");
+}
+
+TEST(CliSession, DumpAndRecallOnTheBuiltInUnit) {
+  std::ostringstream out, err;
+  CliCommand dump;
+  dump.kind = CliCommandKind::Dump;
+  ASSERT_EQ(RunCli(Options({"DEMO"}, dump), out, err), 0) << err.str();
+  std::istringstream lines(out.str());
+  std::string line;
+  int words = 0, status = 0, modes = 0;
+  while (std::getline(lines, line)) {
+    if (line.rfind("mode ", 0) == 0) {
+      ++modes;
+    } else if (line.rfind("30 ", 0) == 0) {
+      ++status;
+    } else {
+      ++words;
+    }
+  }
+  int expected = 0;
+  for (int b = 0; b < 30; ++b) expected += BlockLengths(b);
+  EXPECT_EQ(words, expected);
+  EXPECT_EQ(status, 6);
+  EXPECT_EQ(modes, 16);
+  EXPECT_NE(out.str().find("\nmode 1 "), std::string::npos);
+  EXPECT_NE(err.str().find("Linking... 100%"), std::string::npos);
+  EXPECT_NE(err.str().find("Online"), std::string::npos);
+
+  CliCommand recall;
+  recall.kind = CliCommandKind::Recall;
+  recall.mode = 3;
+  std::ostringstream out3, err3;
+  EXPECT_EQ(RunCli(Options({"DEMO"}, recall), out3, err3), 0) << err3.str();
+  EXPECT_NE(err3.str().find("Loading..."), std::string::npos);
+}
+
+TEST(CliSession, CurvePrintsTheResponseOfTheBlockReadFromTheUnit) {
+  // An output block, read with the layout of its page: its third band becomes +6 dB at 1000 Hz.
+  constexpr int kBlock = 9;
+  constexpr int kBand = 2;
+  const int start = EqBandStart(CurveLayoutOf(kBlock)->block);
+  const int freqIndex = FreqIndexOf(1000);
+  VirtualUnit unit;
+  const int band[] = {kTypePeaking, freqIndex, 150, QIndexOf(1.0)};
+  for (int w = 0; w < 4; ++w) unit.SetWord(kBlock, BandWordIndex(start, kBand, w), band[w]);
+
+  CliCommand curve;
+  curve.kind = CliCommandKind::Curve;
+  curve.block = kBlock;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunCli(Options({"DEMO"}, curve), unit, out, err), 0) << err.str();
+  EXPECT_NE(err.str().find("Online"), std::string::npos);
+
+  std::istringstream lines(out.str());
+  std::string line;
+  ASSERT_TRUE(std::getline(lines, line));
+  EXPECT_EQ(line, "index,frequency_hz,db");
+  std::vector<double> db;
+  while (std::getline(lines, line)) {
+    int index = -1;
+    double hz = 0, value = 0;
+    char c1 = 0, c2 = 0;
+    std::istringstream row(line);
+    ASSERT_TRUE(row >> index >> c1 >> hz >> c2 >> value) << line;
+    EXPECT_EQ(index, static_cast<int>(db.size()));
+    EXPECT_NEAR(hz, GridToFreq(index), 0.005) << line;
+    db.push_back(value);
+  }
+  ASSERT_EQ(db.size(), static_cast<std::size_t>(GridPoints));  // 464 lines with the header
+  EXPECT_NEAR(db[GridIndexOf(FreqValueAt(freqIndex))], 6.0, 0.05);
+  // What came over the link is what the unit holds.
+  EXPECT_EQ(out.str(), CurveCsv(*BlockCurve(unit.Memory(), kBlock)));
+}
+
+TEST(CliSession, NoUnitFailsWithTheLinkMessage) {
+  std::ostringstream out, err;
+  CliCommand dump;
+  dump.kind = CliCommandKind::Dump;
+  EXPECT_EQ(RunCli(Options({"/dev/morvelin-no-such-port"}, dump), out, err), 1);
+  EXPECT_NE(err.str().find("Off Line!"), std::string::npos);
+  EXPECT_EQ(out.str(), "");
+}
+
+// Starts the simulator and waits for the path it prints.
+struct Simulator {
+  QProcess process;
+  QString path;
+  bool Start() {
+    process.start(MORVELIN_BINARY_DIR "/src/morvelin-unitsim", {});
+    if (!process.waitForStarted(5000)) return false;
+    if (!QTest::qWaitFor([&] { return process.canReadLine(); }, 5000)) return false;
+    path = QString::fromUtf8(process.readLine()).trimmed();
+    return !path.isEmpty();
+  }
+  ~Simulator() {
+    process.terminate();
+    if (!process.waitForFinished(3000)) process.kill();
+    process.waitForFinished(1000);
+  }
+};
+
+TEST(CliProgram, DumpsTheSimulatorOverAPseudoTerminal) {
+  Simulator sim;
+  ASSERT_TRUE(sim.Start());
+  const QString cli = MORVELIN_BINARY_DIR "/src/morvelin-cli";
+  QProcess set;
+  set.start(cli, {"--port", sim.path, "set", "0x0205", "4321"});
+  ASSERT_TRUE(set.waitForFinished(30000));
+  EXPECT_EQ(set.exitCode(), 0) << set.readAllStandardError().toStdString();
+
+  QProcess dump;
+  dump.start(cli, {"--port", "/dev/morvelin-missing", "--port", sim.path, "dump"});
+  ASSERT_TRUE(dump.waitForFinished(30000));
+  const QByteArray out = dump.readAllStandardOutput();
+  const QByteArray err = dump.readAllStandardError();
+  EXPECT_EQ(dump.exitCode(), 0) << err.toStdString();
+  EXPECT_TRUE(out.contains("\n2 5 4321\n")) << out.left(200).toStdString();
+  EXPECT_TRUE(out.contains("\nmode 16 "));
+  EXPECT_TRUE(err.contains("Online"));
+}
+
+TEST(CliProgram, AUnitThatStopsAnsweringEndsTheCommandByTheLinkTimeOuts) {
+  Simulator sim;
+  ASSERT_TRUE(sim.Start());
+  QProcess dump;
+  dump.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", {"--port", sim.path, "dump"});
+  ASSERT_TRUE(dump.waitForStarted(5000));
+  // Freeze the simulator in the middle of the full read.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return dump.readAllStandardError().contains("Linking... 1"); }, 20'000));
+  ::kill(static_cast<pid_t>(sim.process.processId()), SIGSTOP);
+  const bool ended = dump.waitForFinished(30'000);
+  ::kill(static_cast<pid_t>(sim.process.processId()), SIGCONT);
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(dump.exitCode(), 1);
+  EXPECT_TRUE(dump.readAllStandardError().contains("Off Line!"));
+  EXPECT_TRUE(dump.readAllStandardOutput().isEmpty());
+}
+
+TEST(CliProgram, BadArgumentsAreRefusedBeforeLinking) {
+  const struct {
+    QStringList args;
+    const char* error;
+  } cases[] = {
+      {{"set", "40:1", "2"}, "bad address"},
+      {{"--port", "DEMO", "curve", "28"}, "bad block '28'"},
+      {{"--port", "DEMO", "curve", "-1"}, "Unknown option"},
+      {{"--port", "DEMO", "curve", "nine"}, "bad block 'nine'"},
+      {{"--port", "DEMO", "curve"}, "usage: curve BLOCK"},
+  };
+  for (const auto& c : cases) {
+    QProcess p;
+    p.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", c.args);
+    ASSERT_TRUE(p.waitForFinished(10000));
+    const QByteArray err = p.readAllStandardError();
+    EXPECT_EQ(p.exitCode(), 2) << err.toStdString();
+    EXPECT_TRUE(err.contains(c.error)) << err.toStdString();
+    EXPECT_FALSE(err.contains("Search...")) << err.toStdString();
+    EXPECT_TRUE(p.readAllStandardOutput().isEmpty());
+  }
+}
+
+}  // namespace
+}  // namespace morvelin
