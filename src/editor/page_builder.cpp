@@ -215,7 +215,8 @@ class Builder {
   }
 
   void Fill(ComboBox* combo, Items items) {
-    for (const char* item : ItemTexts(items)) combo->addItem(Text(item));
+    for (std::string_view item : ItemTexts(items))
+      combo->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
   }
 
   Label* MakeLabel(QWidget* parent, const QString& name, const char* zh, const char* en, const Rect& at,

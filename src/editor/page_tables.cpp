@@ -1,6 +1,8 @@
 #include "editor/page_tables.h"
 
+#include "graphs/filter_type.h"
 #include "params/block_table.h"
+#include "params/value_tables.h"
 
 namespace morvelin::pages {
 namespace {
@@ -909,11 +911,6 @@ constexpr ControlRow kControls[] = {
     {.name = "ExampleBtn2", .kind = K::BmpButton, .parent = "", .flags = kHidden, .look = Look::Phase},
 };
 
-constexpr const char* kFilterTypes[] = {
-    "Bypass",      "6dB 1st ",         "12dB Besse",     "12dB Butterworth", "12dB Link-Riley",
-    "18dB Bessel", "18dB Butterworth", "24dB Bessel",    "24dB Butterworth", "24dB Link-Riley",
-    "36dB Bessel", "36dB Butterworth", "36dB Link-Riley"};
-constexpr const char* kBandTypes[] = {"BYPSS", "PEQ", "LSEQ", "HSEQ"};
 constexpr const char* kInputs[] = {"Auto", "IN1", "IN2", "OPTI"};
 constexpr const char* kInputLevels[] = {"0dB", "3dB", "6dB"};
 constexpr const char* kDeqTypes[] = {"Off", "Below", "Above"};
@@ -1371,18 +1368,22 @@ std::span<const StripCaption> StripCaptions() {
   return kStripCaptions;
 }
 
-std::span<const char* const> ItemTexts(Items items) {
+std::vector<std::string_view> ItemTexts(Items items) {
+  auto all = [](const auto& list) { return std::vector<std::string_view>(std::begin(list), std::end(list)); };
   switch (items) {
-    case Items::FilterTypes:
-      return kFilterTypes;
+    case Items::FilterTypes: {
+      std::vector<std::string_view> names;
+      for (const PassKind& k : kPassKinds) names.emplace_back(k.name);
+      return names;
+    }
     case Items::BandTypes:
-      return kBandTypes;
+      return all(BandTypeList);
     case Items::Inputs:
-      return kInputs;
+      return all(kInputs);
     case Items::InputLevels:
-      return kInputLevels;
+      return all(kInputLevels);
     case Items::DeqTypes:
-      return kDeqTypes;
+      return all(kDeqTypes);
     case Items::None:
       break;
   }

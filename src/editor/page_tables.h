@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string_view>
+#include <vector>
 
 namespace morvelin::pages {
 
@@ -147,7 +149,7 @@ std::span<const ControlRow> ControlRows();
 std::span<const LineRow> LineRows();
 std::span<const StripRow> StripRows();
 std::span<const ExtraBindingRow> ExtraBindingRows();
-std::span<const char* const> ItemTexts(Items items);
+std::vector<std::string_view> ItemTexts(Items items);
 
 // The row captions at the left of each EQ group, Chinese and English, with their strip row.
 struct StripCaption {
