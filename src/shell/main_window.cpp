@@ -72,8 +72,10 @@ void MainWindow::ConnectControls() {
     pass->setFont(desk::Font(20, true));
     pass->SetCaptionColor(QColor(255, 80, 80));
   }
-  if (auto* status = comps_.Get<Label>("LinkLabel"))
+  if (auto* status = comps_.Get<Label>("LinkLabel")) {
     status->SetCaptionColor(QColor(kOfflineColour.red, kOfflineColour.green, kOfflineColour.blue));
+    status->SetHalo(true);
+  }
   if (auto* top = comps_.Get<GroupBox>("topGrop"))
     top->SetColors(QColor(0x7a, 0x7a, 0x7a), QColor(0x50, 0x50, 0x50));
   if (auto* bar = comps_.Get<Panel>("TopTileGrop")) bar->SetFill(QColor(0x7a, 0x7a, 0x7a));

@@ -33,6 +33,10 @@ TEST(Screenshots, EveryTabNormalAndMaximised) {
   shoot("large_music");
   p.Main().Tabs().ClickTab(9);
   shoot("large_system");
+  p.Main().resize(1198, 618);
+  p.Main().Tabs().ClickTab(5);
+  ASSERT_TRUE(p.WaitOnline());
+  shoot("online_main");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "editor/controls/desk_style.h"
 
@@ -30,6 +31,32 @@ void Label::SetBackground(const QColor& color) {
     pal.setColor(QPalette::Window, color);
     setPalette(pal);
   }
+}
+
+void Label::SetHalo(bool on) {
+  halo_ = on;
+  update();
+}
+
+void Label::paintEvent(QPaintEvent* e) {
+  if (!halo_) {
+    QLabel::paintEvent(e);
+    return;
+  }
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor ink = palette().color(QPalette::WindowText);
+  const QColor halo = ink.lightnessF() < 0.5 ? QColor(255, 255, 255, 220) : QColor(0, 0, 0, 220);
+  const QFontMetrics fm(font());
+  const int w = fm.horizontalAdvance(text());
+  int x = 2;
+  if (alignment() & Qt::AlignRight) x = width() - w - 2;
+  if (alignment() & Qt::AlignHCenter) x = (width() - w) / 2;
+  const int y = (height() + fm.ascent() - fm.descent()) / 2;
+  QPainterPath path;
+  path.addText(x, y, font(), text());
+  p.strokePath(path, QPen(halo, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.fillPath(path, ink);
 }
 
 void Label::mousePressEvent(QMouseEvent* e) {

@@ -20,17 +20,21 @@ class Label : public QLabel, public Control {
   // A filled background; an invalid colour makes the label transparent again.
   void SetBackground(const QColor& color);
   QColor Background() const { return background_; }
+  // Draws the text with a contrasting outline, legible on any background.
+  void SetHalo(bool on);
 
  signals:
   void Clicked();
   void DoubleClicked();
 
  protected:
+  void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseDoubleClickEvent(QMouseEvent*) override;
 
  private:
   QColor background_;
+  bool halo_ = false;
 };
 
 // A sunken read-only pane showing a value in units.
