@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "editor/band_scroll.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
 #include "editor/controls/track_bar.h"
@@ -150,7 +151,7 @@ void TabSwitch::MusPanScrollBarChange(QObject* bar) {
     if (comps_.Widget(p.bar) != bar) continue;
     auto* box = comps_.Get<ScrollBox>(p.box);
     auto* b = comps_.Get<TrackBar>(p.bar);
-    if (box && b) box->ScrollTo(65 * b->Position());
+    if (box && b) box->ScrollTo(StripOffsetPixels(b->Position()));
   }
 }
 
@@ -159,11 +160,7 @@ void TabSwitch::ScrollBandIntoView(int page, int band) {
     if (p.page != page) continue;
     auto* bar = comps_.Get<TrackBar>(p.bar);
     if (!bar) return;
-    const int pos = bar->Position();
-    if (pos + p.visible <= band)
-      bar->SetPosition(band - p.lead);
-    else if (pos > band)
-      bar->SetPosition(band);
+    if (const auto pos = ScrollPositionOnPage(page, bar->Position(), band)) bar->SetPosition(*pos);
   }
 }
 

@@ -109,18 +109,16 @@ inline constexpr int kLeftMuteXSingle = 85;
 inline constexpr std::array<const char*, 4> kRightChannelControls{"MainRmuteBtn", "Label157", "MainRdelayBar",
                                                                   "MainRdelayPane"};
 
-// Pan bars and the strip boxes they scroll; strips shown at a time.
+// Pan bars, the strip boxes they scroll and the page they sit on.
 struct PanRow {
   const char* bar;
   const char* box;
   int page;
-  int visible;  // strips in view
-  int lead;     // how far ahead the band being edited may sit: b - lead
 };
 inline constexpr std::array<PanRow, 3> kPanBars{{
-    {"MusPanScrollBar", "MusScrollBox", 0, 10, 9},
-    {"MicPanScrollBar", "MicScrollBox", 1, 10, 9},
-    {"MainPanScrollBar", "MainScrollBox", 3, 5, 4},
+    {"MusPanScrollBar", "MusScrollBox", 0},
+    {"MicPanScrollBar", "MicScrollBox", 1},
+    {"MainPanScrollBar", "MainScrollBox", 3},
 }};
 
 }  // namespace tabs
