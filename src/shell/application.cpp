@@ -1,0 +1,81 @@
+#include "shell/application.h"
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QFile>
+#include <cstdio>
+#include <ctime>
+
+#include "editor/controls/desk_style.h"
+
+namespace morvelin {
+
+void PrepareApplication() {
+  QApplication::setApplicationName("Morvelin");
+  QApplication::setApplicationDisplayName("Morvelin");
+  QApplication::setFont(desk::Font(12));
+}
+
+Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages, WindowHooks* hooks) {
+  form1_ = std::make_unique<MainWindow>(store_, state_, hooks);
+  linkUi_ = std::make_unique<WindowLinkUi>(*form1_, messages ? *messages : modal_);
+  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_);
+  form2_ = std::make_unique<StatusWindow>();
+  linkUi_->SetStatusWindow(form2_.get());
+  form1_->SetLink(&form3_->Link());
+}
+
+Morvelin::~Morvelin() {
+  // The link refers to the windows through its UI adapter: it goes first.
+  form1_->SetLink(nullptr);
+  form3_.reset();
+  linkUi_->SetStatusWindow(nullptr);
+}
+
+double MillisecondsSinceProcessStart() {
+  QFile stat("/proc/self/stat");
+  if (!stat.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray line = stat.readAll();
+  // Fields after the command name (which may hold spaces) start behind the last ')'.
+  const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+  if (fields.size() < 20) return -1;
+  const double startTicks = fields[19].toDouble();  // field 22: start time in clock ticks since boot
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
+  return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+long PeakResidentKilobytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss;
+}
+
+int RunMorvelin(int argc, char** argv, const StartupOptions& options) {
+  QApplication app(argc, argv);
+  PrepareApplication();
+  app.setQuitOnLastWindowClosed(false);
+  Morvelin program(options);
+  MainWindow& main = program.Form1();
+  // Closing the main window ends the program, whatever else is still shown.
+  QObject::connect(&main, &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+  bool benchDone = false;
+  if (options.benchStartup) {
+    QObject::connect(&main, &MainWindow::FirstFrame, &app, [&benchDone] {
+      std::printf("first-frame-ms %.1f\npeak-rss-kb %ld\n", MillisecondsSinceProcessStart(),
+                  PeakResidentKilobytes());
+      std::fflush(stdout);
+      benchDone = true;
+      QCoreApplication::exit(0);
+    });
+  }
+  main.show();
+  // The first frame may come before the event loop runs (start-up processes events itself).
+  if (benchDone) return 0;
+  return app.exec();
+}
+
+}  // namespace morvelin

@@ -1,0 +1,289 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QWindow>
+
+#include "editor/controls/bmp_button.h"
+#include "editor/controls/containers.h"
+#include "editor/controls/desk_style.h"
+#include "editor/controls/text_controls.h"
+#include "editor/controls/track_bar.h"
+#include "editor/page_builder.h"
+#include "link/link_controller.h"
+#include "link/status_texts.h"
+#include "shell/volume_keys.h"
+
+namespace morvelin {
+
+namespace {
+
+struct VolumeKey {
+  int key;
+  const char* slider;
+  int step;
+};
+constexpr VolumeKey kVolumeKeys[] = {
+    {Qt::Key_Q, "SysMusNormalVolBar", +1}, {Qt::Key_A, "SysMusNormalVolBar", -1},
+    {Qt::Key_W, "SysMicNormalVolBar", +1}, {Qt::Key_S, "SysMicNormalVolBar", -1},
+    {Qt::Key_E, "SysEffNormalVolBar", +1}, {Qt::Key_D, "SysEffNormalVolBar", -1},
+};
+
+}  // namespace
+
+MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      store_(store),
+      state_(state),
+      ownHooks_(hooks ? nullptr : std::make_unique<WindowHooks>()),
+      hooks_(hooks ? hooks : ownHooks_.get()),
+      tabs_(comps_, state_, store.Selection(), *hooks_) {
+  setObjectName("Form1");
+  setWindowTitle("Morvelin");
+  setFont(desk::Font(12));
+  resize(kDesignWidth, kDesignHeight);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  buildProblems_ = BuildPages(this, comps_);
+  ConnectControls();
+  store_.SetRefreshHook([this](int block) { hooks_->RefreshPage(block); });
+  timer1_.setInterval(10);
+  connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });
+  volumeKeys_ = new VolumeKeys(this, [this](int key) { FormKeyDown(key); });
+  qApp->installEventFilter(volumeKeys_);
+  FormCreate();
+  LayoutClient();
+}
+
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(volumeKeys_);
+}
+
+void MainWindow::ConnectControls() {
+  auto white = [this](const char* name) {
+    if (Control* c = comps_.Find(name)) c->SetCaptionColor(Qt::white);
+  };
+  white("RzLabel9");
+  white("EQlabel");
+  white("Label3");
+  if (auto* pass = comps_.Get<Label>("EQPassLabel")) {
+    pass->setFont(desk::Font(20, true));
+    pass->SetCaptionColor(QColor(255, 80, 80));
+  }
+  if (auto* status = comps_.Get<Label>("LinkLabel")) {
+    status->SetCaptionColor(QColor(kOfflineColour.red, kOfflineColour.green, kOfflineColour.blue));
+    status->SetHalo(true);
+  }
+  if (auto* top = comps_.Get<GroupBox>("topGrop"))
+    top->SetColors(QColor(0x7a, 0x7a, 0x7a), QColor(0x50, 0x50, 0x50));
+  if (auto* bar = comps_.Get<Panel>("TopTileGrop")) bar->SetFill(QColor(0x7a, 0x7a, 0x7a));
+  if (auto* panel = comps_.Get<Panel>("AdvPanel1")) panel->SetFill(QColor(0x80, 0x80, 0x80));
+  if (auto* graph = comps_.Get<Panel>("AdvPanel2")) graph->SetFill(QColor(0x12, 0x14, 0x16));
+
+  const std::pair<const char*, const char*> windowButtons[] = {
+      {"RzBmpButton2", "—"}, {"RzBmpButton1", "□"}, {"RzBmpButton3", "✕"}};
+  for (const auto& [name, glyph] : windowButtons) {
+    if (auto* b = comps_.Get<BmpButton>(name)) {
+      b->SetCaption(QString::fromUtf8(glyph));
+      b->SetCaptionColor(Qt::white);
+    }
+  }
+  if (auto* b = comps_.Get<BmpButton>("RzBmpButton2"))
+    connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton2Click(); });
+  if (auto* b = comps_.Get<BmpButton>("RzBmpButton1"))
+    connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton1Click(); });
+  if (auto* b = comps_.Get<BmpButton>("RzBmpButton3"))
+    connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton3Click(); });
+
+  if (auto* b = comps_.Get<BmpButton>("LinkBtn"))
+    connect(b, &BmpButton::Clicked, this, [this] {
+      if (link_) link_->LinkBtnClick(LinkController::Button::LinkBtn);
+    });
+  if (auto* b = comps_.Get<BmpButton>("UnLinkBtn"))
+    connect(b, &BmpButton::Clicked, this, [this] {
+      if (link_) link_->LinkBtnClick(LinkController::Button::UnLinkBtn);
+    });
+
+  // The nine system volume sliders: the master volumes and the limits of the system page.
+  for (const pages::LineRow& r : pages::LineRows()) {
+    if (r.kind != pages::Kind::Slider || BlockOf(r.address) != 29) continue;
+    if (auto* bar = comps_.Get<TrackBar>(QString::fromUtf8(r.name))) {
+      connect(bar, &TrackBar::Changed, this, [this, bar] { SysMusNormalVolBarChange(*bar); });
+      if (Control* pane = comps_.Find(QString::fromUtf8(r.pane)))
+        pane->SetCaption(QString::number(bar->Position()));
+    }
+  }
+  tabs_.Connect();
+  if (QWidget* panel = comps_.Widget("AdvPanel1")) panel->installEventFilter(this);
+}
+
+void MainWindow::FormCreate() {
+  hooks_->FormCreate(comps_);
+}
+
+void MainWindow::FormShow() {
+  hooks_->BuildRegistry();
+  hooks_->BuildRegistry();
+  store_.ResetBands(100);
+  try {
+    if (link_) {
+      link_->FillPortList();
+      link_->LinkBtnClick(LinkController::Button::LinkBtn);
+    }
+  } catch (...) {
+    // The search reports its own failure; start-up goes on in any case.
+  }
+  hooks_->EnsureFolders();
+  hooks_->RefreshBackupList();
+  if (QWidget* prompt = comps_.Widget("FirstCheckGrop"); !prompt || prompt->isHidden()) tabs_.ClickTab(0);
+  timer1_.start();
+  state_.StartupDone = true;
+}
+
+void MainWindow::FormCloseQuery() {
+  if (link_) link_->CloseQuery();
+}
+
+void MainWindow::FormKeyDown(int key) {
+  for (const VolumeKey& v : kVolumeKeys) {
+    if (v.key != key) continue;
+    if (auto* bar = comps_.Get<TrackBar>(v.slider)) bar->SetPosition(bar->Position() + v.step);
+  }
+}
+
+void MainWindow::SysMusNormalVolBarChange(TrackBar& slider) {
+  if (hooks_->SysMusNormalVolBarChange(slider)) return;
+  QString pane = slider.objectName();
+  pane.replace("Bar", "Pane");
+  if (Control* p = comps_.Find(pane)) p->SetCaption(QString::number(slider.Position()));
+  store_.SetParam(slider.Tag(), slider.Position());
+}
+
+void MainWindow::RzBmpButton2Click() {
+  QTimer::singleShot(0, this, [this] { showMinimized(); });
+}
+
+void MainWindow::RzBmpButton1Click() {
+  if (isMaximized()) {
+    showNormal();
+    if (normalGeometry_.isValid()) setGeometry(normalGeometry_);
+    return;
+  }
+  normalGeometry_ = geometry();
+  showMaximized();
+  // The screen's available area leaves every task bar uncovered, wherever it sits.
+  if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+}
+
+void MainWindow::RzBmpButton3Click() {
+  close();
+}
+
+void MainWindow::showEvent(QShowEvent* e) {
+  if (!centred_) {
+    centred_ = true;
+    if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+      QRect r = geometry();
+      r.moveCenter(s->availableGeometry().center());
+      move(r.topLeft());
+    }
+  }
+  QWidget::showEvent(e);
+  if (!shown_) {
+    shown_ = true;
+    FormShow();
+  }
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), desk::kWindow);
+  p.setPen(QColor(0x40, 0x40, 0x40));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  if (!painted_) {
+    painted_ = true;
+    emit FirstFrame();
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  LayoutClient();
+}
+
+void MainWindow::LayoutClient() {
+  const int w = width();
+  const int h = height();
+  auto place = [this](const char* name, int x, int y, int pw, int ph) {
+    if (QWidget* c = comps_.Widget(name)) c->setGeometry(x, y, pw, ph);
+  };
+  auto moveX = [this](const char* name, int x) {
+    if (QWidget* c = comps_.Widget(name)) c->move(x, c->y());
+  };
+  place("Image2", 0, 0, w, kTitleHeight);
+  moveX("RzBmpButton2", w - 71);
+  moveX("RzBmpButton1", w - 48);
+  moveX("RzBmpButton3", w - 25);
+  moveX("LinkLabel", w - 318);
+  place("topGrop", 0, kTitleHeight, w, kTopBarHeight);
+  moveX("LinkBtn", w - 70);
+  moveX("UnLinkBtn", w - 70);
+
+  const int top = kTitleHeight + kTopBarHeight;
+  QWidget* panel = comps_.Widget("AdvPanel1");
+  const bool panelShown = panel && !panel->isHidden();
+  const int panelH = std::max(246, h - top - kPageHeight);
+  // The pages keep their design width; a wider window centres them.
+  const int pagesX = std::max(0, (w - kDesignWidth) / 2);
+  const int pagesW = std::min(w, kDesignWidth);
+  if (panelShown) {
+    place("AdvPanel1", 0, top, w, panelH);
+    place("FormPageItem", pagesX, top + panelH, pagesW, h - top - panelH);
+  } else {
+    place("FormPageItem", pagesX, top, pagesW, h - top);
+  }
+  const int graphW = w - kRightColumn - 8;
+  place("AdvParentPane", 4, 3, graphW, panelH - 6);
+  place("AdvPanel2", 0, 0, graphW, panelH - 6);
+  place("Image1", 0, 0, graphW, panelH - 6);
+  if (QWidget* pass = comps_.Widget("EQPassLabel"))
+    pass->move((graphW - pass->width()) / 2, (panelH - pass->height()) / 2);
+  moveX("Label3", graphW - 180);
+  for (const char* group : {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19", "MusEQTrackBar1"})
+    moveX(group, w - kRightColumn);
+  if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
+    prompt->move((w - prompt->width()) / 2, (h - prompt->height()) / 2);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* e) {
+  if (e->button() != Qt::LeftButton) return;
+  // The bare surface acts as a title bar.
+  if (windowHandle() && windowHandle()->startSystemMove()) return;
+  dragging_ = true;
+  dragOffset_ = e->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* e) {
+  if (dragging_ && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - dragOffset_);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent*) {
+  dragging_ = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  FormCloseQuery();
+  e->accept();
+  emit Closed();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) &&
+      watched == comps_.Widget("AdvPanel1"))
+    LayoutClient();
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace morvelin

@@ -1,0 +1,31 @@
+#pragma once
+// The master volume shortcuts: Q/A, W/S and E/D step the music, microphone and effect volumes.
+// Like a key preview, the filter sees the key before the focused control and passes it on.
+
+#include <QObject>
+#include <functional>
+
+class QWidget;
+
+namespace morvelin {
+
+class VolumeKeys : public QObject {
+  Q_OBJECT
+ public:
+  // `onKey` gets the Qt key of a volume shortcut pressed anywhere in `window`.
+  VolumeKeys(QWidget* window, std::function<void(int key)> onKey);
+
+  static bool IsVolumeKey(int key);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget* window_;
+  std::function<void(int)> onKey_;
+  // A key the focused control ignores travels on to its parents; it counts once.
+  const QEvent* lastPress_ = nullptr;
+  QWidget* lastReceiver_ = nullptr;
+};
+
+}  // namespace morvelin
