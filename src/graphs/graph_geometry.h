@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "graphs/response_grid.h"
+#include "params/rgb.h"
 
 namespace morvelin {
 
@@ -20,9 +21,6 @@ inline constexpr int kGraphDesignHeight = 256;
 inline constexpr int kGraphPanelLeft = 46;
 inline constexpr int kGraphPanelTop = 10;
 
-struct Rgb {
-  std::uint8_t r, g, b;
-};
 inline constexpr Rgb kGridBackground{5, 5, 5};
 inline constexpr Rgb kGridMajor{110, 110, 110};
 inline constexpr Rgb kGridMinor{64, 64, 64};

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "params/rgb.h"
+
 namespace morvelin {
 
 struct TextPair {
@@ -54,10 +56,6 @@ inline constexpr TextPair kStatusWindowCaption{"设备状态", "Device Staus"};
 inline constexpr TextPair kStatusWindowWait{"请稍等,可能需要几秒钟才能完成操作！",
                                             "Please Wait for a moment!"};
 
-struct Rgb {
-  int red, green, blue;
-  bool operator==(const Rgb&) const = default;
-};
 inline constexpr Rgb kOnlineColour{0x00, 0x33, 0x99};
 inline constexpr Rgb kOfflineColour{0xC0, 0xC0, 0xC0};
 

@@ -9,11 +9,11 @@ namespace morvelin {
 namespace {
 
 TEST(CurveColour, GreenUnlessMicB) {
-  EXPECT_EQ(CurveColour(false).g, 255);
-  EXPECT_EQ(CurveColour(false).r, 0);
-  EXPECT_EQ(CurveColour(true).r, 243);
-  EXPECT_EQ(CurveColour(true).g, 152);
-  EXPECT_EQ(CurveColour(true).b, 0);
+  EXPECT_EQ(CurveColour(false).green, 255);
+  EXPECT_EQ(CurveColour(false).red, 0);
+  EXPECT_EQ(CurveColour(true).red, 243);
+  EXPECT_EQ(CurveColour(true).green, 152);
+  EXPECT_EQ(CurveColour(true).blue, 0);
 }
 
 TEST(PagePoints, CodesAndVisiblePoints) {

@@ -15,7 +15,7 @@ QPixmap PointPicture(const QString& text) {
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(kBandPointColour.r, kBandPointColour.g, kBandPointColour.b));
+  p.setBrush(QColor(kBandPointColour.red, kBandPointColour.green, kBandPointColour.blue));
   p.drawEllipse(QRectF(0, 0, kPointSize, kPointSize));
   QFont font("Arial");
   font.setPixelSize(text.size() > 1 ? 9 : 11);

@@ -24,7 +24,7 @@ constexpr int kAxisFontPixels = 11;
 constexpr Rgb kEqPassColour{128, 128, 128};
 
 QColor ToColor(Rgb c) {
-  return QColor(c.r, c.g, c.b);
+  return QColor(c.red, c.green, c.blue);
 }
 
 void SetTextColour(QLabel* label, Rgb colour) {
