@@ -4,11 +4,12 @@
 
 #include <QColor>
 
+#include "presets/preset_view.h"
+
 namespace morvelin {
 
-struct EditorState {
-  int UiLanguage = 1;  // 1 Chinese, 0 English
-  bool StartupDone = false;
+// UiLanguage (1 Chinese, 0 English) and StartupDone come from UiFlags, which the preset groups read.
+struct EditorState : UiFlags {
   int FirstCheckState = 0;  // 0 search started, 1 link came up, 2 panel lock applied
 
   int CurrentTab = 0;
