@@ -19,15 +19,23 @@ void PrepareApplication() {
 }
 
 Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages, WindowHooks* hooks) {
-  form1_ = std::make_unique<MainWindow>(store_, state_, hooks);
-  linkUi_ = std::make_unique<WindowLinkUi>(*form1_, messages ? *messages : modal_);
+  MessageBoxes& boxes = messages ? *messages : modal_;
+  form1_ = std::make_unique<MainWindow>(store_, state_, hooks ? hooks : &hooks_);
+  linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
   form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_);
   form2_ = std::make_unique<StatusWindow>();
   linkUi_->SetStatusWindow(form2_.get());
   form1_->SetLink(&form3_->Link());
+  presets_ = std::make_unique<PresetWiring>(*form1_, form3_->Link(), boxes, options.backups);
+  hooks_.SetPresets(presets_.get());
+  linkUi_->SetPresets(presets_.get());
 }
 
 Morvelin::~Morvelin() {
+  // The preset groups use the link, and the link reaches them through its UI adapter.
+  linkUi_->SetPresets(nullptr);
+  hooks_.SetPresets(nullptr);
+  presets_.reset();
   // The link refers to the windows through its UI adapter: it goes first.
   form1_->SetLink(nullptr);
   form3_.reset();

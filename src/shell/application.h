@@ -10,6 +10,8 @@
 #include "shell/link_window.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
+#include "shell/preset_wiring.h"
+#include "shell/program_hooks.h"
 #include "shell/status_window.h"
 #include "shell/window_link_ui.h"
 
@@ -19,6 +21,8 @@ struct StartupOptions {
   PortChoice ports;
   // Print the time from process start to the first painted frame and the peak memory, then quit.
   bool benchStartup = false;
+  // Where the backup folders go (tests use temporary ones).
+  BackupPlaces backups;
 };
 
 // Sets the application's title and font; needs the QApplication to exist.
@@ -38,16 +42,19 @@ class Morvelin {
   LinkWindow& Form3() { return *form3_; }
   StatusWindow& Form2() { return *form2_; }
   WindowLinkUi& LinkUiAdapter() { return *linkUi_; }
+  PresetWiring& Presets() { return *presets_; }
 
  private:
   EditSelection selection_;
   ParamStore store_{selection_};
   EditorState state_;
   ModalMessageBoxes modal_;
+  ProgramWindowHooks hooks_;
   std::unique_ptr<MainWindow> form1_;
   std::unique_ptr<WindowLinkUi> linkUi_;
   std::unique_ptr<LinkWindow> form3_;
   std::unique_ptr<StatusWindow> form2_;
+  std::unique_ptr<PresetWiring> presets_;
 };
 
 // The whole program: returns the exit code.

@@ -5,6 +5,7 @@
 #include "editor/controls/text_controls.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
+#include "shell/preset_wiring.h"
 #include "shell/status_window.h"
 
 namespace morvelin {
@@ -62,6 +63,11 @@ void WindowLinkUi::SetLinkButton(bool pressed, const std::string& caption) {
 }
 
 void WindowLinkUi::SetModeList(const std::array<std::string, kModeNameSlots>& entries) {
+  // The mode group keeps its own copy of the items: it rebuilds the list so both stay in step.
+  if (presets_) {
+    presets_->ModeSaved();
+    return;
+  }
   auto* box = window_.Components().Get<ComboBox>("SysModeBox");
   if (!box) return;
   const int keep = box->currentIndex();

@@ -11,11 +11,14 @@ namespace morvelin {
 class MainWindow;
 class StatusWindow;
 class MessageBoxes;
+class PresetWiring;
 
 class WindowLinkUi : public LinkUi {
  public:
   WindowLinkUi(MainWindow& window, MessageBoxes& messages);
   void SetStatusWindow(StatusWindow* status) { status_ = status; }
+  // The mode group that rebuilds SysModeBox after a save; without it the list is filled here.
+  void SetPresets(PresetWiring* presets) { presets_ = presets; }
 
   int UiLanguage() const override;
   int FirstCheckState() const override;
@@ -40,6 +43,7 @@ class WindowLinkUi : public LinkUi {
   MainWindow& window_;
   MessageBoxes& messages_;
   StatusWindow* status_ = nullptr;
+  PresetWiring* presets_ = nullptr;
   QStringList diagnostics_;
 };
 
