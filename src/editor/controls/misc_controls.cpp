@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 
 #include "editor/controls/desk_style.h"
 
@@ -16,6 +17,12 @@ ListEditor::ListEditor(QWidget* parent) : QTableWidget(0, 2, parent), Control(Co
   setHorizontalHeaderLabels({"Key", "Value"});
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void ListEditor::scrollTo(const QModelIndex& index, ScrollHint hint) {
+  const int x = horizontalScrollBar()->value();
+  QTableWidget::scrollTo(index, hint);
+  horizontalScrollBar()->setValue(x);
 }
 
 ImageBox::ImageBox(QWidget* parent) : QWidget(parent), Control(ControlClass::Image) {}

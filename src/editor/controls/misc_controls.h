@@ -14,6 +14,8 @@ class ListEditor : public QTableWidget, public Control {
  public:
   explicit ListEditor(QWidget* parent = nullptr);
   QWidget* Widget() override { return this; }
+  // Moving the current row scrolls up and down only: the rows are read from their start.
+  void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 };
 
 // Shows an image stretched to its size; without one it draws a dark gradient.
