@@ -55,6 +55,9 @@ WidgetPresetView::WidgetPresetView(const FormComponents& components)
       currentMode_(components.Get<Label>("CurrentModeLabel")),
       grid_(components.Get<ListEditor>("ValueListEditor1")),
       fileEdit_(components.Get<Edit>("FileEdit")) {
+  // Names are read from their start, unlike the centred value edits.
+  for (Edit* e : {modeEdit_, fileEdit_})
+    if (e) e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   if (modeEdit_) modeEdit_->setMaxLength(kModeNameLength);
   if (grid_) SetUpGrid(*grid_);
 }

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -248,6 +249,7 @@ TEST_F(PresetGroups, TheGridListsTheBackupFolder) {
   QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
   EXPECT_EQ(FileEdit().text(), "c");
   EXPECT_TRUE(FileEdit().hasFocus());
+  EXPECT_EQ(grid.horizontalScrollBar()->value(), 0) << "the names stay readable from their start";
 }
 
 TEST_F(PresetGroups, TypingIntoTheGridChangesNothing) {
