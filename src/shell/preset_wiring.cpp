@@ -11,15 +11,26 @@ namespace morvelin {
 
 PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxes& boxes,
                            const BackupPlaces& places)
-    : folders_(places.programFolder, places.fallbackBase),
+    : window_(window),
+      folders_(places.programFolder, places.fallbackBase),
       dialogs_(window, boxes),
       notifier_(window, boxes, window.State()),
       link_(link),
       files_(window.Store(), folders_, notifier_, link_),
       view_(window.Components()),
-      manager_(window.Store(), view_, dialogs_, link_, files_, folders_, window.State()) {
+      manager_(window.Store(), view_, dialogs_, link_, files_, folders_, window.State()),
+      refreshHooks_(window.Binding(), *this) {
   Connect(window);
   manager_.ShowInitialModeList();
+  window.Binding().SetRefreshHooks(&refreshHooks_);
+}
+
+PresetWiring::~PresetWiring() {
+  window_.Binding().SetRefreshHooks(nullptr);
+}
+
+void PresetRefreshHooks::RefreshModeList() {
+  presets_.RefreshModeList();
 }
 
 void PresetWiring::Connect(MainWindow& window) {

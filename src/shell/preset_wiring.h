@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include "editor/default_handlers.h"
 #include "presets/backup_file.h"
 #include "presets/backup_folders.h"
 #include "presets/preset_manager.h"
@@ -26,11 +27,25 @@ struct BackupPlaces {
   QString fallbackBase;
 };
 
+class PresetWiring;
+
+// Step 11 of the page refresh goes to the mode group; the other steps stay the binding's.
+class PresetRefreshHooks : public DefaultRefreshHooks {
+ public:
+  PresetRefreshHooks(EditorBinding& binding, PresetWiring& presets)
+      : DefaultRefreshHooks(binding), presets_(presets) {}
+  void RefreshModeList() override;
+
+ private:
+  PresetWiring& presets_;
+};
+
 class PresetWiring {
  public:
-  // Shows the mode list's start shape at once.
+  // Shows the mode list's start shape at once and takes over the refresh's mode list step.
   PresetWiring(MainWindow& window, LinkController& link, MessageBoxes& boxes,
                const BackupPlaces& places = {});
+  ~PresetWiring();
   PresetWiring(const PresetWiring&) = delete;
   PresetWiring& operator=(const PresetWiring&) = delete;
 
@@ -48,6 +63,7 @@ class PresetWiring {
  private:
   void Connect(MainWindow& window);
 
+  MainWindow& window_;
   BackupFolders folders_;
   BoxPresetDialogs dialogs_;
   BoxNotifier notifier_;
@@ -56,6 +72,7 @@ class PresetWiring {
   WidgetPresetView view_;
   PresetManager manager_;
   GridTypingFilter typingFilter_;
+  PresetRefreshHooks refreshHooks_;
   // The widgets' connections end with it, before the parts they reach.
   QObject context_;
 };

@@ -19,6 +19,11 @@
 #include "link/frames.h"
 #include "shell/shell_fixture.h"
 
+// Readable QStrings in failure messages.
+static void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
+
 namespace morvelin::test {
 namespace {
 
@@ -26,6 +31,12 @@ using Kind = RecordedMessageBoxes::Kind;
 
 QString U(const char* utf8) {
   return QString::fromUtf8(utf8);
+}
+
+// The unit reports every mode name padded with spaces to its 20 characters, and the names are
+// kept as reported.
+QString Reported(const QString& name) {
+  return name.leftJustified(20, ' ');
 }
 
 int FrameAddress(const Bytes& f) {
@@ -122,11 +133,11 @@ TEST_F(PresetGroups, StartShapeThenTheUnitsNamesAfterTheFullRead) {
   p->Show();
   ASSERT_TRUE(p->WaitOnline());
   QStringList expected;
-  for (int n = 1; n <= 16; ++n) expected.append(QString("%1-Mode %1").arg(n));
-  expected[4] = "5-Party";
+  for (int n = 1; n <= 16; ++n) expected.append(QString("%1-").arg(n) + Reported(QString("Mode %1").arg(n)));
+  expected[4] = "5-" + Reported("Party");
   EXPECT_EQ(ModeItems(), expected);
   EXPECT_EQ(ModeBox().currentIndex(), 4);
-  EXPECT_EQ(ModeEdit().text(), "Party");
+  EXPECT_EQ(ModeEdit().text(), Reported("Party"));
   EXPECT_EQ(CurrentModeText(), U("(当前模式:5 )"));
   EXPECT_EQ(p->app.Presets().Manager().ModeList(), expected) << "presenter and widget in step";
 }
@@ -134,7 +145,7 @@ TEST_F(PresetGroups, StartShapeThenTheUnitsNamesAfterTheFullRead) {
 TEST_F(PresetGroups, OnlyTheUsersChoiceFillsTheNameField) {
   StartOnline();
   Pick(11);
-  EXPECT_EQ(ModeEdit().text(), "Mode 12");
+  EXPECT_EQ(ModeEdit().text(), Reported("Mode 12"));
   ModeEdit().setText("typed");
   ModeBox().setCurrentIndex(3);  // the program moving the selection
   EXPECT_EQ(ModeEdit().text(), "typed");
@@ -149,9 +160,9 @@ TEST_F(PresetGroups, RecallAsksInTheUsersLanguageAndYesRecallsAndReloads) {
     const char* label;
   };
   const Case cases[] = {
-      {1, true, "模式切换为6-Mode 6?", "(当前模式:6 )"},
-      {0, true, "Load Mode to6-Mode 6?", "(Current Mode:6 )"},
-      {1, false, "模式切换为6-Mode 6?", "(当前模式:1 )"},
+      {1, true, "模式切换为6-Mode 6              ?", "(当前模式:6 )"},
+      {0, true, "Load Mode to6-Mode 6              ?", "(Current Mode:6 )"},
+      {1, false, "模式切换为6-Mode 6              ?", "(当前模式:1 )"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.question);
