@@ -235,6 +235,33 @@ TEST_F(PresetGroups, SaveAtTheManagerLevelSendsTheNameAndShowsTheFullList) {
   EXPECT_EQ(p->app.Presets().Manager().ModeList(), items) << "presenter and widget in step";
 }
 
+TEST_F(PresetGroups, StartUpMakesTheBackupFolderOrFallsBackToTheUsersData) {
+  struct Case {
+    bool programFolderBlocked;
+    const char* expected;
+  };
+  const Case cases[] = {{false, "/prog/Mode/QelMode"}, {true, "/appdata/Mode/QelMode"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.expected);
+    if (&c != cases) SetUp();
+    if (c.programFolderBlocked) {
+      // A file where the program's folder should be: nothing can be created in it.
+      ASSERT_TRUE(QDir(tmp.path() + "/prog").removeRecursively());
+      QFile block(tmp.path() + "/prog");
+      ASSERT_TRUE(block.open(QIODevice::WriteOnly));
+    }
+    p->Show();
+    const QString folder = tmp.path() + c.expected;
+    EXPECT_EQ(p->app.Presets().Folders().BackupFolder(), folder);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    FileEdit().setText("Kept");
+    Click("RzBmpButton120");
+    EXPECT_TRUE(QFileInfo::exists(folder + "/Kept.Nddt"));
+    EXPECT_EQ(GridNames(), QStringList{"Kept"});
+    EXPECT_TRUE(Boxes().shown.empty());
+  }
+}
+
 TEST_F(PresetGroups, TheGridListsTheBackupFolder) {
   for (const char* name : {"b.Nddt", "A.Nddt", "c.NDDT", "notes.txt"}) WriteFile(name);
   p->Show();
