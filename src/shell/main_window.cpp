@@ -13,6 +13,7 @@
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
 #include "editor/page_builder.h"
+#include "graphs/graph_geometry.h"
 #include "link/link_controller.h"
 #include "link/status_texts.h"
 #include "shell/volume_keys.h"
@@ -20,6 +21,9 @@
 namespace morvelin {
 
 namespace {
+
+// Room below the graph image for the frequency labels.
+constexpr int kGraphBottomMargin = 24;
 
 struct VolumeKey {
   int key;
@@ -246,11 +250,14 @@ void MainWindow::LayoutClient() {
   }
   const int graphW = w - kRightColumn - 8;
   place("AdvParentPane", 4, 3, graphW, panelH - 6);
-  place("AdvPanel2", 0, 0, graphW, panelH - 6);
-  place("Image1", 0, 0, graphW, panelH - 6);
+  // The graph panel leaves the pane's left and bottom edges to the axis labels.
+  const int imageW = std::max(0, graphW - kGraphPanelLeft);
+  const int imageH = std::max(0, panelH - 6 - kGraphPanelTop - kGraphBottomMargin);
+  place("AdvPanel2", kGraphPanelLeft, kGraphPanelTop, imageW, imageH);
+  place("Image1", 0, 0, imageW, imageH);
   if (QWidget* pass = comps_.Widget("EQPassLabel"))
-    pass->move((graphW - pass->width()) / 2, (panelH - pass->height()) / 2);
-  moveX("Label3", graphW - 180);
+    pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
+  moveX("Label3", imageW - 180);
   for (const char* group : {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19", "MusEQTrackBar1"})
     moveX(group, w - kRightColumn);
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
