@@ -4,13 +4,13 @@
 
 #include <QColor>
 #include <QObject>
+#include <QPointer>
 
-#include "graphs/widgets/graph_host.h"
+#include "graphs/widgets/response_graph.h"
 
 namespace morvelin {
 
 class FormComponents;
-class ResponseGraph;
 
 class GraphWiring : public QObject {
   Q_OBJECT
@@ -20,7 +20,7 @@ class GraphWiring : public QObject {
 
   // FormCreate: the graph image, its labels and the 22 drag points, the grid drawn.
   void FormCreate(FormComponents& components);
-  ResponseGraph* Graph() const { return graph_; }
+  ResponseGraph* Graph() const { return graph_.data(); }
 
   // Every curve of a view block (100: the page shown); the graph only draws the page's block.
   void RedrawCurves(int block);
@@ -43,9 +43,10 @@ class GraphWiring : public QObject {
   void FitToPanel();
 
   GraphHost& host_;
-  QWidget* panel_ = nullptr;       // AdvPanel2
-  QWidget* passStandIn_ = nullptr;  // the form's EQPassLabel: its visibility is the state shown
-  ResponseGraph* graph_ = nullptr;
+  // The window owns the widgets; the hooks may outlive it.
+  QPointer<QWidget> panel_;        // AdvPanel2
+  QPointer<QWidget> passStandIn_;  // the form's EQPassLabel: its visibility is the state shown
+  QPointer<ResponseGraph> graph_;
 };
 
 }  // namespace morvelin
