@@ -7,7 +7,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "editor/binding_window_hooks.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
 #include "editor/controls/desk_style.h"
@@ -17,6 +16,7 @@
 #include "graphs/graph_geometry.h"
 #include "link/link_controller.h"
 #include "link/status_texts.h"
+#include "shell/graph_window_hooks.h"
 #include "shell/volume_keys.h"
 
 namespace morvelin {
@@ -43,7 +43,7 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       store_(store),
       state_(state),
-      ownHooks_(hooks ? nullptr : std::make_unique<BindingWindowHooks>()),
+      ownHooks_(hooks ? nullptr : std::make_unique<GraphWindowHooks>()),
       hooks_(hooks ? hooks : ownHooks_.get()),
       tabs_(comps_, state_, store.Selection(), *hooks_) {
   setObjectName("Form1");
