@@ -5,9 +5,9 @@
 
 #include <cmath>
 
+#include "editor/controls/spin_buttons.h"
 #include "eq_rig.h"
 #include "params/scales.h"
-#include "editor/controls/spin_buttons.h"
 #include "params/value_tables.h"
 
 namespace morvelin::test {
@@ -46,7 +46,8 @@ TEST_F(BandEditingTest, TypedFrequencyTakesTheNearestEntryAndATieGoesLow) {
 
   const int k = LowerOfEvenGap();
   ASSERT_GE(k, 0);
-  const int mid = static_cast<int>((FreqValues[static_cast<std::size_t>(k)] + FreqValues[static_cast<std::size_t>(k) + 1]) / 2);
+  const int mid = static_cast<int>(
+      (FreqValues[static_cast<std::size_t>(k)] + FreqValues[static_cast<std::size_t>(k) + 1]) / 2);
   r().ClearWrites();
   r().Type(r().Get<Edit>("MusFreEdit2"), std::to_string(mid).c_str());
   EXPECT_EQ(r().Store().View(MakeAddress(0, 16)), k);
@@ -84,7 +85,8 @@ TEST_F(BandEditingTest, AShelfShowsItsOwnQAndLimitsItToOnePointSix) {
   // Back to PEQ: the peaking Q word is shown again.
   list->SetItemIndex(1);
   r().Eq().MusModeBox1Change(*list);
-  EXPECT_EQ(q->text().toStdString(), std::string(QList[static_cast<std::size_t>(r().Store().View(MakeAddress(0, 28)))]));
+  EXPECT_EQ(q->text().toStdString(),
+            std::string(QList[static_cast<std::size_t>(r().Store().View(MakeAddress(0, 28)))]));
 }
 
 TEST_F(BandEditingTest, UpInAFrequencyEditRaisesTheBandsGainByOneStep) {

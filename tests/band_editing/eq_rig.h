@@ -82,7 +82,9 @@ class EqRig {
     return out;
   }
   // The write of a view word as the unit receives it (mapped to its device address).
-  WordWrite Write(int block, int index, int value) { return {Store().DeviceAddressOf(block * 256 + index), value}; }
+  WordWrite Write(int block, int index, int value) {
+    return {Store().DeviceAddressOf(block * 256 + index), value};
+  }
 
   void Settle() { QTest::qWait(120); }
 

@@ -36,8 +36,9 @@ bool Contains(const std::vector<WordWrite>& writes, const WordWrite& w) {
 TEST_F(ModeSwitchesTest, AutoModeLocksTheOutputPageButManualStaysAvailable) {
   r().Click(r().Get<BmpButton>("AutoModeBtn"));
   EXPECT_EQ(r().State().AutoManual, 0);
-  for (const char* name : {"MainMusLevelBar", "MainRmsLevelBar", "MainLdelayBar", "AutoModeBtn", "SingModeBtn",
-                           "DiscoModeBtn", "MainLmuteBtn", "OutLimiteGroup", "CopyGrop", "EQPassGrop"})
+  for (const char* name :
+       {"MainMusLevelBar", "MainRmsLevelBar", "MainLdelayBar", "AutoModeBtn", "SingModeBtn", "DiscoModeBtn",
+        "MainLmuteBtn", "OutLimiteGroup", "CopyGrop", "EQPassGrop"})
     EXPECT_FALSE(r().Get<QWidget>(name)->isEnabled()) << name;
   EXPECT_FALSE(r().Get<QWidget>("EQResetBtn")->isEnabled());
   EXPECT_TRUE(r().Get<QWidget>("ManulModeBtn")->isEnabled());
@@ -79,7 +80,8 @@ TEST_F(ModeSwitchesTest, RightShowsMainRAndSameLinksAndCopiesLeftOntoRight) {
   EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(0, 162, 1)}));
   for (int scene = 0; scene < 3; ++scene)
     for (int i = 0; i < 70; ++i)
-      ASSERT_EQ(r().Store().DeviceImage[9 + scene][i], r().Store().DeviceImage[6 + scene][i]) << scene << "," << i;
+      ASSERT_EQ(r().Store().DeviceImage[9 + scene][i], r().Store().DeviceImage[6 + scene][i])
+          << scene << "," << i;
   EXPECT_EQ(r().Get<TrackBar>("MainMusLevelBar")->Position(), 66);
 }
 
