@@ -182,6 +182,21 @@ TEST_F(ModeSwitchesTest, SystemPairsAndInputListsWriteTheirWords) {
   EXPECT_FALSE(r().Get<BmpButton>("SysVolRunBtn1")->Down());
   r().Click(r().Get<BmpButton>("SysVolRunBtn1"));
   EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(29, 9, 1), r().Write(29, 9, 0)}));
+
+  // The remote pair shows its choice only: its word is also the outputs' high-pass frequency.
+  r().ClearWrites();
+  const int hpFrequency = r().Store().View(MakeAddress(6, 17));
+  r().Click(r().Get<BmpButton>("SysRemoteBtn2"));
+  EXPECT_TRUE(r().Get<BmpButton>("SysRemoteBtn2")->Down());
+  EXPECT_FALSE(r().Get<BmpButton>("SysRemoteBtn1")->Down());
+  EXPECT_EQ(r().Store().View(MakeAddress(6, 17)), hpFrequency);
+  EXPECT_TRUE(r().Writes().empty());
+
+  r().ClearWrites();
+  auto* input = r().Get<ComboBox>("SysInputBox");
+  input->SetItemIndex(2);
+  emit input->UserChanged(2);
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(30, 20, 2)}));
 }
 
 }  // namespace
