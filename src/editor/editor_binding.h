@@ -8,6 +8,7 @@
 // SetRefreshHooks (mode list, access display, curve redraw, first check, RefreshHooks); derive
 // from DefaultEditorHandlers / DefaultRefreshHooks to replace only some of them.
 
+#include <QObject>
 #include <memory>
 
 #include "editor/binding_state.h"
@@ -113,6 +114,8 @@ class EditorBinding {
   RefreshHooks* refresh_ = nullptr;
   PageHooks* pageHooks_ = nullptr;
   bool connected_ = false;
+  // Context of the form connections: they end with the binding, before the widgets go.
+  QObject context_;
 };
 
 }  // namespace morvelin
