@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <memory>
 
-#include "editor/eq_handlers.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/response_graph.h"
 #include "platform/loopback_port.h"
@@ -23,7 +22,6 @@ struct OnlineWindow {
     StartupOptions options;
     options.ports.demo = true;
     app = std::make_unique<Morvelin>(options, &messages, &hooks);
-    eq = std::make_unique<EqHandlers>(app->Form1().Binding(), &app->Form1(), [](const QString&) {});
     app->Form1().show();
     QElapsedTimer clock;
     clock.start();
@@ -32,17 +30,13 @@ struct OnlineWindow {
     app->Form1().Tabs().ClickTab(0);
     port = dynamic_cast<LoopbackPort*>(&app->Form3().Port());
   }
-  ~OnlineWindow() {
-    eq.reset();
-    app.reset();
-  }
+  ~OnlineWindow() { app.reset(); }
   bool Online() { return app->Form3().Link().LinkOnline() && port; }
   ResponseGraph& Graph() { return *hooks.Wiring().Graph(); }
 
   GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
   std::unique_ptr<Morvelin> app;
-  std::unique_ptr<EqHandlers> eq;
   LoopbackPort* port = nullptr;
 };
 

@@ -151,13 +151,15 @@ bool BandEditing::MusFreEdit1KeyDown(Edit* edit, int key) {
   if (!arrow) return false;
   Control* current = binding_.Flags().CurrentEdit;
   if (!current || current == binding_.Example()) return false;
-  EditDirty = true;
   auto* target = dynamic_cast<Edit*>(current);
   if (!target) target = edit;
   const auto kind = KindFromHint(target->Hint().toStdString()).value_or(kKindNone);
   const ArrowAction a = ArrowKeyAction(kind, target->Tag(), *arrow);
+  // Moving to the band's other edit lets the edit left commit what was typed in it.
   if (a.focusAddress) MusFreEdit1Click(binding_.Registry().ValueControl(*a.focusAddress));
   CommitEdit(a.step);
+  // The step has committed the edit's text: leaving it later writes nothing more.
+  EditDirty = false;
   return true;
 }
 

@@ -81,4 +81,11 @@ void EqHandlers::SysInputBoxChange(ComboBox& list) {
   system_.SysInputBoxChange(list);
 }
 
+void EqHandlers::ClearWheelTarget() {
+  bands_.WheelTarget = false;
+}
+bool EqHandlers::SysMusNormalVolBarChange(TrackBar& slider) {
+  return system_.SysMusNormalVolBarChange(slider);
+}
+
 }  // namespace morvelin

@@ -45,6 +45,8 @@ class EqHandlers : public DefaultEditorHandlers {
   void MusEQAllpassBtnClick(BmpButton& button) override;
   void MainHPTypeBoxChange(ComboBox& list) override;
   void SysInputBoxChange(ComboBox& list) override;
+  void ClearWheelTarget() override;
+  bool SysMusNormalVolBarChange(TrackBar& slider) override;
 
  private:
   BandEditing bands_;

@@ -7,6 +7,7 @@
 #include "editor/controls/track_bar.h"
 #include "editor/editor_binding.h"
 #include "editor/form_components.h"
+#include "editor/page_tables.h"
 #include "editor/volume_trio_rule.h"
 
 namespace morvelin {
@@ -41,13 +42,21 @@ void SystemSwitches::Connect() {
         BarOf(remembered_[static_cast<std::size_t>(source)], which) = bar->Position();
 }
 
-TrackBar* SystemSwitches::VolumeBar(int source, int which) const {
-  return dynamic_cast<TrackBar*>(binding_.Registry().ValueControl(VolumeAddressOf(source, which)));
+const pages::LineRow* SystemSwitches::VolumeRow(int source, int which) {
+  const int address = VolumeAddressOf(source, which);
+  for (const pages::LineRow& r : pages::LineRows())
+    if (r.address == address && r.kind == pages::Kind::Slider) return &r;
+  return nullptr;
 }
 
-QWidget* SystemSwitches::VolumePane(int source, int which) const {
-  Control* pane = binding_.Registry().ReadoutControl(VolumeAddressOf(source, which));
-  return pane && pane != binding_.Example() ? pane->Widget() : nullptr;
+TrackBar* SystemSwitches::VolumeBar(int source, int which) const {
+  const pages::LineRow* r = VolumeRow(source, which);
+  return r ? comps_.Get<TrackBar>(QString::fromUtf8(r->name)) : nullptr;
+}
+
+Control* SystemSwitches::VolumePane(int source, int which) const {
+  const pages::LineRow* r = VolumeRow(source, which);
+  return r ? comps_.Find(QString::fromUtf8(r->pane)) : nullptr;
 }
 
 void SystemSwitches::SysMusInputLevelClick(BmpButton& button) {
@@ -76,9 +85,8 @@ bool SystemSwitches::SysMusNormalVolBarChange(TrackBar& slider) {
     if (!change.writes[static_cast<std::size_t>(which)]) continue;
     const int position = BarValue(change.bars, which);
     if (TrackBar* bar = VolumeBar(slot->source, which)) bar->SetPosition(position);
-    if (QWidget* pane = VolumePane(slot->source, which))
-      if (Control* c = AsControl(pane))
-        c->SetCaption(QString::fromStdString(change.panes[static_cast<std::size_t>(which)]));
+    if (Control* pane = VolumePane(slot->source, which))
+      pane->SetCaption(QString::fromStdString(change.panes[static_cast<std::size_t>(which)]));
     store.SetParam(VolumeAddressOf(slot->source, which), position);
   }
   applying_ = false;

@@ -9,7 +9,12 @@
 
 namespace morvelin {
 
+namespace pages {
+struct LineRow;
+}
+
 class BmpButton;
+class Control;
 class ComboBox;
 class EditorBinding;
 class FormComponents;
@@ -30,8 +35,9 @@ class SystemSwitches : public QObject {
   bool SysMusNormalVolBarChange(TrackBar& slider);
 
  private:
+  static const pages::LineRow* VolumeRow(int source, int which);
   TrackBar* VolumeBar(int source, int which) const;
-  QWidget* VolumePane(int source, int which) const;
+  Control* VolumePane(int source, int which) const;
 
   FormComponents& comps_;
   EditorBinding& binding_;

@@ -1,12 +1,15 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
+#include "editor/eq_handlers.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
 #include "editor/controls/desk_style.h"
@@ -57,6 +60,9 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
   binding_->SetPageHooks(hooks_);
   binding_->Connect();
   if (auto* bindingHooks = dynamic_cast<BindingWindowHooks*>(hooks_)) bindingHooks->Attach(*binding_);
+  eq_ = std::make_unique<EqHandlers>(*binding_, this, [this](const QString& text) {
+    QMessageBox::information(this, QApplication::applicationDisplayName(), text);
+  });
   store_.SetRefreshHook([this](int block) { hooks_->RefreshPage(block); });
   timer1_.setInterval(10);
   connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });

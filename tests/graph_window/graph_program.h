@@ -1,6 +1,6 @@
 #pragma once
 // The whole program with the response graph on the virtual unit ("DEMO"): the graph's window
-// hooks, the editor's band-editing handlers, and helpers that press, drag and look at points.
+// hooks, and helpers that press, drag and look at points.
 
 #include <QApplication>
 #include <QTest>
@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor/eq_handlers.h"
+#include "editor/editor_binding.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/response_graph.h"
 #include "link/frames.h"
@@ -25,16 +25,12 @@ inline StartupOptions DemoUnitOptions() {
 }
 
 struct GraphProgram {
-  GraphProgram() {
-    PrepareApplication();
-    eq = std::make_unique<EqHandlers>(Main().Binding(), &Main(), [](const QString&) {});
-  }
+  GraphProgram() { PrepareApplication(); }
 
   // The hooks outlive the window that uses them.
   GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
   Morvelin app{DemoUnitOptions(), &messages, &hooks};
-  std::unique_ptr<EqHandlers> eq;
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }
