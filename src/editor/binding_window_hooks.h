@@ -18,6 +18,12 @@ class BindingWindowHooks : public WindowHooks {
   void RefreshPage(int block) override;
   bool ClickEffectTool(int tool) override;
   void ResetHighlightedGainBar() override;
+  void ClearWheelTarget() override {
+    if (binding_) binding_->Handlers().ClearWheelTarget();
+  }
+  bool SysMusNormalVolBarChange(TrackBar& slider) override {
+    return binding_ && binding_->Handlers().SysMusNormalVolBarChange(slider);
+  }
 
  private:
   EditorBinding* binding_ = nullptr;

@@ -60,6 +60,11 @@ class EditorHandlers {
   // HP/LP type lists; SysInputBox and SysMusInputLevelBox.
   virtual void MainHPTypeBoxChange(ComboBox& list) = 0;
   virtual void SysInputBoxChange(ComboBox& list) = 0;
+
+  // Every page switch: the mouse wheel stops stepping the band edit until one is clicked.
+  virtual void ClearWheelTarget() {}
+  // The nine system volume sliders; false lets the window apply its plain rule.
+  virtual bool SysMusNormalVolBarChange(TrackBar& /*slider*/) { return false; }
 };
 
 // The steps of RefreshPage that other parts of the editor carry out. Defaults in

@@ -1,26 +1,33 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
-#include "editor/binding_window_hooks.h"
+#include "editor/eq_handlers.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
 #include "editor/controls/desk_style.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
 #include "editor/page_builder.h"
+#include "graphs/graph_geometry.h"
 #include "link/link_controller.h"
 #include "link/status_texts.h"
+#include "shell/graph_window_hooks.h"
 #include "shell/volume_keys.h"
 
 namespace morvelin {
 
 namespace {
+
+// Room below the graph image for the frequency labels.
+constexpr int kGraphBottomMargin = 24;
 
 struct VolumeKey {
   int key;
@@ -39,7 +46,7 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       store_(store),
       state_(state),
-      ownHooks_(hooks ? nullptr : std::make_unique<BindingWindowHooks>()),
+      ownHooks_(hooks ? nullptr : std::make_unique<GraphWindowHooks>()),
       hooks_(hooks ? hooks : ownHooks_.get()),
       tabs_(comps_, state_, store.Selection(), *hooks_) {
   setObjectName("Form1");
@@ -53,6 +60,9 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
   binding_->SetPageHooks(hooks_);
   binding_->Connect();
   if (auto* bindingHooks = dynamic_cast<BindingWindowHooks*>(hooks_)) bindingHooks->Attach(*binding_);
+  eq_ = std::make_unique<EqHandlers>(*binding_, this, [this](const QString& text) {
+    QMessageBox::information(this, QApplication::applicationDisplayName(), text);
+  });
   store_.SetRefreshHook([this](int block) { hooks_->RefreshPage(block); });
   timer1_.setInterval(10);
   connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });
@@ -251,11 +261,14 @@ void MainWindow::LayoutClient() {
   }
   const int graphW = w - kRightColumn - 8;
   place("AdvParentPane", 4, 3, graphW, panelH - 6);
-  place("AdvPanel2", 0, 0, graphW, panelH - 6);
-  place("Image1", 0, 0, graphW, panelH - 6);
+  // The graph panel leaves the pane's left and bottom edges to the axis labels.
+  const int imageW = std::max(0, graphW - kGraphPanelLeft);
+  const int imageH = std::max(0, panelH - 6 - kGraphPanelTop - kGraphBottomMargin);
+  place("AdvPanel2", kGraphPanelLeft, kGraphPanelTop, imageW, imageH);
+  place("Image1", 0, 0, imageW, imageH);
   if (QWidget* pass = comps_.Widget("EQPassLabel"))
-    pass->move((graphW - pass->width()) / 2, (panelH - pass->height()) / 2);
-  moveX("Label3", graphW - 180);
+    pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
+  moveX("Label3", imageW - 180);
   for (const char* group : {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19", "MusEQTrackBar1"})
     moveX(group, w - kRightColumn);
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))

@@ -15,6 +15,7 @@
 
 namespace morvelin {
 
+class EqHandlers;
 class LinkController;
 class TrackBar;
 class VolumeKeys;
@@ -41,6 +42,8 @@ class MainWindow : public QWidget {
   const FormComponents& Components() const { return comps_; }
   TabSwitch& Tabs() { return tabs_; }
   EditorBinding& Binding() { return *binding_; }
+  // Band editing and the mode, routing and system switches, installed into the binding.
+  EqHandlers& Eq() { return *eq_; }
   EditorState& State() { return state_; }
   ParamStore& Store() { return store_; }
   WindowHooks& Hooks() { return *hooks_; }
@@ -84,6 +87,7 @@ class MainWindow : public QWidget {
   FormComponents comps_;
   TabSwitch tabs_;
   std::unique_ptr<EditorBinding> binding_;
+  std::unique_ptr<EqHandlers> eq_;  // after binding_: uninstalls itself first
   QStringList buildProblems_;
   LinkController* link_ = nullptr;
   QTimer timer1_;

@@ -1,0 +1,95 @@
+#include "shell/graph_wiring.h"
+
+#include <QEvent>
+#include <QLabel>
+
+#include "editor/controls/containers.h"
+#include "editor/form_components.h"
+#include "graphs/curve_layout.h"
+#include "graphs/widgets/response_graph.h"
+
+namespace morvelin {
+
+namespace {
+
+constexpr int kAllBlocks = 100;
+
+}  // namespace
+
+GraphWiring::GraphWiring(GraphHost& host) : host_(host) {}
+
+GraphWiring::~GraphWiring() = default;
+
+void GraphWiring::FormCreate(FormComponents& comps) {
+  if (graph_) return;
+  panel_ = comps.Widget("AdvPanel2");
+  QWidget* pane = comps.Widget("AdvParentPane");
+  if (!panel_ || !pane) return;
+  if (auto* black = comps.Get<Panel>("AdvParentPane")) black->SetFill(Qt::black);
+  graph_ = new ResponseGraph(host_, pane, panel_);
+  graph_->setObjectName(QStringLiteral("GraphView"));
+  // The graph draws its own image and value label; the form's stand-ins stay out of sight.
+  for (const char* standIn : {"Image1", "EQlabel"})
+    if (QWidget* w = comps.Widget(standIn)) w->hide();
+  passStandIn_ = comps.Widget("EQPassLabel");
+  if (passStandIn_) {
+    passStandIn_->installEventFilter(this);
+    graph_->ShowEqPass(!passStandIn_->isHidden());
+  }
+  if (QWidget* label3 = comps.Widget("Label3")) label3->raise();
+  panel_->installEventFilter(this);
+  FitToPanel();
+  graph_->show();
+}
+
+void GraphWiring::FitToPanel() {
+  if (graph_ && panel_) graph_->setGeometry(panel_->rect());
+}
+
+int GraphWiring::PageBlockFor(int block) const {
+  const int page = host_.PageBlock();
+  return block == kAllBlocks || block == page ? page : -1;
+}
+
+void GraphWiring::RedrawCurves(int block) {
+  const int b = PageBlockFor(block);
+  if (graph_ && b >= 0) graph_->RedrawCurve(kSelectAll, b);
+}
+
+void GraphWiring::RedrawAroundSelection(int block) {
+  const int b = PageBlockFor(block);
+  if (!graph_ || b < 0) return;
+  graph_->RedrawCurve(kSelectAll, b);
+  graph_->RedrawCurve(host_.SelectedBand(host_.PageAddress() & 0xFF), b);
+}
+
+void GraphWiring::RedrawCurve(int selection, int block) {
+  const int b = PageBlockFor(block);
+  if (graph_ && b >= 0) graph_->RedrawCurve(selection, b);
+}
+
+void GraphWiring::CurveColorChanged(const QColor& color) {
+  // The pen of the next redraw; every caller redraws the page right after.
+  if (graph_) graph_->SetCurveColour(color);
+}
+
+void GraphWiring::ShowEqPass(bool on) {
+  if (passStandIn_)
+    passStandIn_->setVisible(on);  // the filter passes it on
+  else if (graph_)
+    graph_->ShowEqPass(on);
+}
+
+void GraphWiring::Timer1Timer() {
+  if (graph_) graph_->Timer1Timer();
+}
+
+bool GraphWiring::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (watched == panel_ && type == QEvent::Resize) FitToPanel();
+  if (watched == passStandIn_ && graph_ && (type == QEvent::ShowToParent || type == QEvent::HideToParent))
+    graph_->ShowEqPass(type == QEvent::ShowToParent);
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace morvelin

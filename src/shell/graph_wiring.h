@@ -1,0 +1,52 @@
+#pragma once
+// The response graph inside the main window: the graph fills AdvPanel2 with its axis labels in
+// AdvParentPane, follows the panel's size, and takes the redraws the editor asks for.
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+
+#include "graphs/widgets/response_graph.h"
+
+namespace morvelin {
+
+class FormComponents;
+
+class GraphWiring : public QObject {
+  Q_OBJECT
+ public:
+  explicit GraphWiring(GraphHost& host);
+  ~GraphWiring() override;
+
+  // FormCreate: the graph image, its labels and the 22 drag points, the grid drawn.
+  void FormCreate(FormComponents& components);
+  ResponseGraph* Graph() const { return graph_.data(); }
+
+  // Every curve of a view block (100: the page shown); the graph only draws the page's block.
+  void RedrawCurves(int block);
+  // Every curve, then the group's selected band again with its value label.
+  void RedrawAroundSelection(int block);
+  // A band or filter entry of the page's curve (the filter-type lists, the editor's follow-up).
+  void RedrawCurve(int selection, int block);
+  void CurveColorChanged(const QColor& color);
+  // The page's equaliser in all-pass ("EQ PASS" shown, the page's drags refused).
+  void ShowEqPass(bool on);
+  // The main window's 10 ms tick.
+  void Timer1Timer();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // The block the graph draws for a request, or -1 when the request is not for the page shown.
+  int PageBlockFor(int block) const;
+  void FitToPanel();
+
+  GraphHost& host_;
+  // The window owns the widgets; the hooks may outlive it.
+  QPointer<QWidget> panel_;        // AdvPanel2
+  QPointer<QWidget> passStandIn_;  // the form's EQPassLabel: its visibility is the state shown
+  QPointer<ResponseGraph> graph_;
+};
+
+}  // namespace morvelin
