@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "editor/binding_window_hooks.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
 #include "editor/controls/desk_style.h"
@@ -38,7 +39,7 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       store_(store),
       state_(state),
-      ownHooks_(hooks ? nullptr : std::make_unique<WindowHooks>()),
+      ownHooks_(hooks ? nullptr : std::make_unique<BindingWindowHooks>()),
       hooks_(hooks ? hooks : ownHooks_.get()),
       tabs_(comps_, state_, store.Selection(), *hooks_) {
   setObjectName("Form1");
@@ -48,6 +49,10 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildProblems_ = BuildPages(this, comps_);
   ConnectControls();
+  binding_ = std::make_unique<EditorBinding>(comps_, store_, state_, tabs_);
+  binding_->SetPageHooks(hooks_);
+  binding_->Connect();
+  if (auto* bindingHooks = dynamic_cast<BindingWindowHooks*>(hooks_)) bindingHooks->Attach(*binding_);
   store_.SetRefreshHook([this](int block) { hooks_->RefreshPage(block); });
   timer1_.setInterval(10);
   connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });

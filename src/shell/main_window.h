@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "editor/editor_binding.h"
 #include "editor/editor_state.h"
 #include "editor/form_components.h"
 #include "editor/tab_switch.h"
@@ -28,7 +29,8 @@ class MainWindow : public QWidget {
   static constexpr int kPageHeight = 311;
   static constexpr int kRightColumn = 150;
 
-  // Runs FormCreate. `hooks` may be null (the window's own defaults apply).
+  // Runs FormCreate. `hooks` may be null: the window then runs its binding through
+  // BindingWindowHooks. Hooks derived from BindingWindowHooks are attached to the binding too.
   MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks = nullptr);
   ~MainWindow() override;
 
@@ -38,6 +40,7 @@ class MainWindow : public QWidget {
   FormComponents& Components() { return comps_; }
   const FormComponents& Components() const { return comps_; }
   TabSwitch& Tabs() { return tabs_; }
+  EditorBinding& Binding() { return *binding_; }
   EditorState& State() { return state_; }
   ParamStore& Store() { return store_; }
   WindowHooks& Hooks() { return *hooks_; }
@@ -80,6 +83,7 @@ class MainWindow : public QWidget {
   WindowHooks* hooks_;
   FormComponents comps_;
   TabSwitch tabs_;
+  std::unique_ptr<EditorBinding> binding_;
   QStringList buildProblems_;
   LinkController* link_ = nullptr;
   QTimer timer1_;

@@ -135,10 +135,12 @@ TEST(MainWindow, VolumeKeysCountOnceWhenTheFocusedControlIgnoresThem) {
   p.Show();
   auto* bar = p.Main().Components().Get<TrackBar>("SysMusNormalVolBar");
   auto* slider = p.Main().Components().Get<TrackBar>("MicRmsLevelBar");
+  // The start-up refresh shows the stored volume, whatever the form's default was.
+  const int before = bar->Position();
   QTest::keyClick(slider, Qt::Key_Q);
   QTest::keyClick(slider, Qt::Key_Q, Qt::ShiftModifier);
   QTest::keyClick(slider, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_EQ(bar->Position(), 13);
+  EXPECT_EQ(bar->Position(), before + 3);
 }
 
 TEST(MainWindow, MaximiseUsesTheAvailableAreaAndRestoreReturns) {

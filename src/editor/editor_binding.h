@@ -1,0 +1,122 @@
+#pragma once
+// The binding of the form's controls to the parameter words: the registry, the single path from
+// a value to a control and the unit (ApplyValue), the button groups (SwitchState), the refresh of
+// the pages from the store (RefreshPage), and the generic slider path. One object, created by the
+// main window and handed by reference to whoever edits through it.
+//
+// Other parts plug in through SetHandlers (the click/change handlers, EditorHandlers) and
+// SetRefreshHooks (mode list, access display, curve redraw, first check, RefreshHooks); derive
+// from DefaultEditorHandlers / DefaultRefreshHooks to replace only some of them.
+
+#include <QObject>
+#include <memory>
+
+#include "editor/apply_value_rules.h"
+#include "editor/binding_state.h"
+#include "editor/control_registry.h"
+#include "editor/editor_handlers.h"
+#include "editor/editor_state.h"
+#include "editor/form_components.h"
+#include "editor/tab_switch.h"
+#include "params/param_store.h"
+
+namespace morvelin {
+
+class BmpButton;
+class ComboBox;
+class Edit;
+class TrackBar;
+
+// SwitchState ops that are not 0..7 (the band-edit highlight, op = the edit's curve group).
+enum SwitchOp : int {
+  kOpTab = 10,
+  kOpToggle = 11,
+  kOpToggleCaption = 12,
+  kOpPhase = 14,
+  kOpAutoManual = 16,
+  kOpScene = 17,
+  kOpSystemPair = 18,
+  kOpPair = 19,
+  kOpLink = 20,
+  kOpBandTypeLabel = 21,
+  kOpDeqType = 23,
+  kOpEffectTool = 24,
+  kOpHiddenPage = 25,
+  kOpEchoForm = 26,
+  kOpEffectEq = 27,
+};
+
+class EditorBinding {
+ public:
+  EditorBinding(FormComponents& components, ParamStore& store, EditorState& state, TabSwitch& tabs);
+  ~EditorBinding();
+  EditorBinding(const EditorBinding&) = delete;
+  EditorBinding& operator=(const EditorBinding&) = delete;
+
+  // Wires every bound slider, edit, list, spin and button of the form to its handler; once.
+  void Connect();
+
+  // Fills the registry, tags, hints, slider looks and the low-pass presets; idempotent.
+  void BuildRegistry();
+
+  // The single path from a number to a control and, unless displayOnly, to the unit.
+  // `control`: an edit, a text pane or a band-type list; step StepNone/StepUp/StepDown.
+  void ApplyValue(Control* control, int step, bool displayOnly, double value);
+
+  // Shows a button group's new state and returns the value it stands for; ops 0..7 highlight
+  // a band edit instead (op = its curve group).
+  int SwitchState(Control* control, int op);
+
+  // Shows ViewImage on every control of a view block (100: all of them); sends nothing.
+  void RefreshPage(int block);
+
+  // The generic slider path of the value sliders with a readout pane.
+  void MicHPFreBarChange(TrackBar& slider);
+
+  // The store's RefreshView rebind: right-channel delay and mute tags follow the output pair.
+  void RebindRightChannel();
+
+  void SetHandlers(EditorHandlers* handlers);  // nullptr: the defaults again
+  void SetRefreshHooks(RefreshHooks* hooks);   // nullptr: the defaults again
+  // Where the default curve redraw goes (the window's hooks, which the graph fills).
+  void SetPageHooks(PageHooks* hooks) { pageHooks_ = hooks; }
+  PageHooks* Pages() const { return pageHooks_; }
+  EditorHandlers& Handlers() { return *handlers_; }
+  RefreshHooks& Refresh() { return *refresh_; }
+
+  ControlRegistry& Registry() { return registry_; }
+  const ControlRegistry& Registry() const { return registry_; }
+  BindingState& Flags() { return flags_; }
+  const BindingState& Flags() const { return flags_; }
+  FormComponents& Components() { return comps_; }
+  ParamStore& Store() { return store_; }
+  EditorState& State() { return state_; }
+  TabSwitch& Tabs() { return tabs_; }
+
+  // The hidden stand-ins.
+  Control* Example() const { return example_; }
+  Control* ExampleBar() const { return exampleBar_; }
+
+ private:
+  void ShowSliderValue(TrackBar& slider, int value);
+  void RefreshWord(int address);
+
+  FormComponents& comps_;
+  ParamStore& store_;
+  EditorState& state_;
+  TabSwitch& tabs_;
+  ControlRegistry registry_;
+  BindingState flags_;
+  Control* example_ = nullptr;
+  Control* exampleBar_ = nullptr;
+  std::unique_ptr<EditorHandlers> defaultHandlers_;
+  std::unique_ptr<RefreshHooks> defaultRefresh_;
+  EditorHandlers* handlers_ = nullptr;
+  RefreshHooks* refresh_ = nullptr;
+  PageHooks* pageHooks_ = nullptr;
+  bool connected_ = false;
+  // Context of the form connections: they end with the binding, before the widgets go.
+  QObject context_;
+};
+
+}  // namespace morvelin
