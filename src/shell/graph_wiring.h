@@ -10,6 +10,7 @@
 
 namespace morvelin {
 
+class ComboBox;
 class FormComponents;
 
 class GraphWiring : public QObject {
@@ -40,6 +41,7 @@ class GraphWiring : public QObject {
  private:
   // The block the graph draws for a request, or -1 when the request is not for the page shown.
   int PageBlockFor(int block) const;
+  void FilterTypeChanged(const ComboBox& list);
   void FitToPanel();
 
   GraphHost& host_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 
 #include "editor/controls/bmp_button.h"
+#include "editor/controls/combo_box.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
 #include "editor/tab_switch.h"
@@ -55,6 +56,7 @@ class GraphWindow : public ::testing::Test {
     ASSERT_TRUE(online_) << "the full read from the virtual unit did not complete";
     p().Main().resize(MainWindow::kDesignWidth, MainWindow::kDesignHeight);
     ShowTab(kMusicTab);
+    p().Settle();
   }
 
   static GraphProgram& p() { return *program_; }
@@ -182,6 +184,29 @@ TEST_F(GraphWindow, HighPassPointMovesAlongTheZeroLineAndWritesOnlyItsFrequency)
   EXPECT_EQ(p().Get<Control>("MusHPFREPane")->Caption(), FreqText(store().ViewImage[0][5]) + "Hz");
 }
 
+TEST_F(GraphWindow, FilterTypeChangeRedrawsTheFilterWithItsLabel) {
+  struct Case {
+    const char* list;
+    int entry;  // the music page's ten bands, then the high-pass and the low-pass filter
+    int typeBase;
+    const char* label;
+  };
+  const Case cases[] = {{"MusHPTypeBox", 10, 100, "HPF:"}, {"MusLPTypeBox", 11, 200, "LPF:"}};
+  for (const Case& c : cases) {
+    auto* list = p().Get<ComboBox>(c.list);
+    ASSERT_NE(list, nullptr) << c.list;
+    const int next = (list->currentIndex() + 2) % list->count();
+    p().Unit().ClearReceived();
+    list->setCurrentIndex(next);
+    emit list->activated(next);  // as the user's choice
+    p().WaitForFrame(list->Tag(), next);
+    EXPECT_EQ(p().FramesWriting(list->Tag(), next), 1) << c.list;
+    EXPECT_EQ(graph().Bands()[c.entry].entry.type, c.typeBase + next) << c.list;
+    EXPECT_FALSE(graph().EqLabel()->isHidden()) << c.list;
+    EXPECT_TRUE(graph().EqLabel()->text().startsWith(c.label)) << graph().EqLabel()->text().toStdString();
+  }
+}
+
 TEST_F(GraphWindow, AutoModeLeavesOutputPointsAlone) {
   ShowTab(kMainTab);
   p().Get<BmpButton>("AutoModeBtn")->Clicked();
@@ -252,6 +277,19 @@ TEST_F(GraphWindow, AnEditElsewhereRedrawsTheCurveWithinOneTick) {
   EXPECT_TRUE(graph().EqLabel()->text().startsWith("-16.0dB")) << graph().EqLabel()->text().toStdString();
   EXPECT_TRUE(p().Main().Timer1().isActive());
   EXPECT_EQ(p().Main().Timer1().interval(), 10);
+}
+
+TEST_F(GraphWindow, EqResetRedrawsFlatWithTheSelectedBandShown) {
+  p().Get<Edit>("MusFreEdit4")->Clicked();
+  Tick();
+  ASSERT_EQ(p().Main().Binding().Flags().SelectedBand[0], 3);
+  p().Get<BmpButton>("EQResetBtn")->Clicked();
+  QApplication::processEvents();
+  for (int band = 0; band < 10; ++band) EXPECT_FLOAT_EQ(graph().Bands()[band].entry.gain, 0.0f) << band;
+  EXPECT_FALSE(graph().EqLabel()->isHidden());
+  EXPECT_TRUE(graph().EqLabel()->text().startsWith("0.0dB")) << graph().EqLabel()->text().toStdString();
+  const PixelRect at = PointRect(graph().Bands()[3].entry, graph().Geometry(), p().Point(3)->height());
+  EXPECT_EQ(graph().EqLabel()->y(), at.top + at.height) << "below the band 4 point";
 }
 
 TEST_F(GraphWindow, AllPassShowsEqPassAndRefusesTheDrag) {
