@@ -11,6 +11,7 @@
 #include <QObject>
 #include <memory>
 
+#include "editor/apply_value_rules.h"
 #include "editor/binding_state.h"
 #include "editor/control_registry.h"
 #include "editor/editor_handlers.h"

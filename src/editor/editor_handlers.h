@@ -4,6 +4,14 @@
 // editing and the mode/routing switches replace them by deriving from DefaultEditorHandlers
 // and installing the result with EditorBinding::SetHandlers. Every call goes through the
 // installed object at the moment of the event, so a replacement takes effect at once.
+//
+// EditorBinding::Connect wires exactly the controls of these handlers: the registered sliders,
+// edits (click, leaving, Enter), lists, spin buttons, type labels, DEQ type buttons, phase and
+// mute buttons, MusEQAllpassBtn, ExampleBar, MusEQTrackBar1, AutoModeBtn/ManulModeBtn, the echo
+// form and effect EQ buttons, the effect tool buttons and the system pairs. Do not connect them
+// again. Not wired here (connect them yourself): the scene buttons, LeftBtn/SameBtn/RightBtn,
+// HintMusBtn/HintMicABtn/HintMicBBtn, EQResetBtn, PinPPBtn/PinDCFBtn, the band titles, SysModeBox
+// and the mode buttons, key presses, arrow keys and the mouse wheel.
 
 namespace morvelin {
 

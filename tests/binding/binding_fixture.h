@@ -1,0 +1,42 @@
+#pragma once
+// The main window on a store whose edits are recorded instead of sent, and the whole program
+// on the virtual unit for the tests that look at frames.
+
+#include <QTest>
+#include <utility>
+#include <vector>
+
+#include "editor/editor_binding.h"
+#include "shell/main_window.h"
+
+namespace morvelin::test {
+
+struct RecordingSender : EditSender {
+  bool LinkOnline() const override { return true; }
+  void SendEdit(int address, int value) override { sent.emplace_back(address, value); }
+  void MarkNotReady() override {}
+  std::vector<std::pair<int, int>> sent;
+};
+
+struct BoundWindow {
+  BoundWindow() {
+    store.SetEditSender(&sender);
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    sender.sent.clear();
+  }
+  EditorBinding& Binding() { return window.Binding(); }
+  template <class T>
+  T* Get(const char* name) {
+    return window.Components().Get<T>(QString::fromUtf8(name));
+  }
+  Control* Find(const char* name) { return window.Components().Find(QString::fromUtf8(name)); }
+
+  EditSelection sel;
+  ParamStore store{sel};
+  EditorState state;
+  RecordingSender sender;
+  MainWindow window{store, state};
+};
+
+}  // namespace morvelin::test
