@@ -130,6 +130,27 @@ TEST_F(ModeSwitchesTest, TheEffectSelectorsChooseTheEqShown) {
   EXPECT_TRUE(Contains(writes, r().Write(0, 164, 1)));
 }
 
+TEST_F(ModeSwitchesTest, AFilterTypeOfAnotherEffectBringsThatEffectsEq) {
+  r().ClickTab(4);
+  r().Click(r().Get<BmpButton>("EchoFormBtn"));
+  r().Click(r().Get<BmpButton>("EchoAEQBtn"));
+  ASSERT_EQ(r().Selection().CurEchoBlock, 4);
+  r().ClearWrites();
+  auto* list = r().Get<ComboBox>("EchoBHPTypeBox");
+  list->SetItemIndex(3);
+  emit list->UserChanged(3);
+  EXPECT_EQ(r().Selection().CurEchoBlock, 24);
+  EXPECT_EQ(r().State().EffectEQSel, 1);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(24, 9, 3)}));
+  // A type of the effect whose EQ is shown only redraws.
+  r().ClearWrites();
+  list->SetItemIndex(4);
+  emit list->UserChanged(4);
+  EXPECT_EQ(r().Selection().CurEchoBlock, 24);
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(24, 9, 4)}));
+}
+
 TEST_F(ModeSwitchesTest, TheHiddenPageSelectorPicksItsBlock) {
   r().ClickTab(3);
   r().Store().SetDevice(MakeAddress(26, 3), 150);
