@@ -101,13 +101,6 @@ void GraphWiring::CurveColorChanged(const QColor& color) {
   if (graph_) graph_->SetCurveColour(color);
 }
 
-void GraphWiring::ShowEqPass(bool on) {
-  if (passStandIn_)
-    passStandIn_->setVisible(on);  // the filter passes it on
-  else if (graph_)
-    graph_->ShowEqPass(on);
-}
-
 void GraphWiring::Timer1Timer() {
   if (graph_) graph_->Timer1Timer();
 }
