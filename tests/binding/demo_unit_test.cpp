@@ -32,6 +32,9 @@ TEST(DemoUnit, FullReadShowsTheUnitRefreshSendsNothingAndOneSliderWritesOneFrame
   // The music page shows the unit's key and HP frequency in their units.
   EXPECT_EQ(c.Find("MusPitchPane")->Caption(), QString::number(store.DeviceImage[0][3] - 7));
   EXPECT_TRUE(c.Find("MusHPFREPane")->Caption().endsWith("Hz"));
+  // The output page was refreshed too, with a value the start-up defaults do not have.
+  ASSERT_NE(store.DeviceImage[6][0], 0);
+  EXPECT_EQ(c.Find("MainMusLevelPane")->Caption(), QString::number(store.DeviceImage[6][0]) + "%");
 
   QTest::qWait(50);
   unit.ClearReceived();
