@@ -16,6 +16,7 @@
 #include "params/block_table.h"
 #include "presets/backup_content.h"
 #include "presets/backup_file.h"
+#include "support/unitsim_process.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin {
@@ -161,23 +162,7 @@ TEST_F(CliBackupTest, RestoreFailsWhenTheUnitStopsAnswering) {
   EXPECT_EQ(e.find("Restored"), std::string::npos) << e;
 }
 
-// Starts the simulator and waits for the path it prints.
-struct Simulator {
-  QProcess process;
-  QString path;
-  bool Start() {
-    process.start(MORVELIN_BINARY_DIR "/src/morvelin-unitsim", {});
-    if (!process.waitForStarted(5000)) return false;
-    if (!QTest::qWaitFor([&] { return process.canReadLine(); }, 5000)) return false;
-    path = QString::fromUtf8(process.readLine()).trimmed();
-    return !path.isEmpty();
-  }
-  ~Simulator() {
-    process.terminate();
-    if (!process.waitForFinished(3000)) process.kill();
-    process.waitForFinished(1000);
-  }
-};
+using Simulator = UnitSimProcess;
 
 TEST(CliBackupProgram, BackupAndRestoreOverAPseudoTerminal) {
   Simulator sim;
