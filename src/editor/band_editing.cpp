@@ -106,10 +106,6 @@ void BandEditing::HighlightGainBar(TrackBar* bar) {
   f.HighlightedGainBar = bar;
 }
 
-void BandEditing::ResetHighlightedGainBar() {
-  HighlightGainBar(dynamic_cast<TrackBar*>(binding_.ExampleBar()));
-}
-
 void BandEditing::MusFreEdit1Click(Control* control) {
   auto* edit = dynamic_cast<Edit*>(control);
   if (!edit || !IsRegisteredEdit(edit)) return;

@@ -60,8 +60,6 @@ class BandEditing : public QObject {
   void MusEQAllpassBtnClick();
   void MusEQPointLabel1Click(Label* title);
 
-  // The highlighted gain slider returns to the normal thumb (page switch).
-  void ResetHighlightedGainBar();
   // The all-pass rule shared with the Manual lock: reset only while the page's EQ is not in
   // all-pass and its group is enabled.
   void UpdateResetButton();

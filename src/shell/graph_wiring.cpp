@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QLabel>
 
+#include "editor/controls/bmp_button.h"
+#include "editor/controls/combo_box.h"
 #include "editor/controls/containers.h"
 #include "editor/form_components.h"
 #include "graphs/curve_layout.h"
@@ -13,6 +15,8 @@ namespace morvelin {
 namespace {
 
 constexpr int kAllBlocks = 100;
+const QString kHighPassHint = QStringLiteral("20");
+const QString kLowPassHint = QStringLiteral("21");
 
 }  // namespace
 
@@ -36,7 +40,23 @@ void GraphWiring::FormCreate(FormComponents& comps) {
     passStandIn_->installEventFilter(this);
     graph_->ShowEqPass(!passStandIn_->isHidden());
   }
-  if (QWidget* label3 = comps.Widget("Label3")) label3->raise();
+  if (QWidget* label3 = comps.Widget("Label3")) {
+    label3->raise();
+    // It lies over the top right of the image, where a band point may be dragged.
+    label3->setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+  // The high-pass and low-pass type lists ("20", "21"): after the editor has stored and
+  // redrawn, the changed filter is selected on the graph with its value label.
+  for (Control* c : comps.InOrder()) {
+    auto* list = dynamic_cast<ComboBox*>(c);
+    if (list && (list->Hint() == kHighPassHint || list->Hint() == kLowPassHint))
+      connect(list, &ComboBox::UserChanged, this, [this, list] { FilterTypeChanged(*list); });
+  }
+  // EQ reset and the pair buttons redraw the page around the group's selected band, so the
+  // selected band's value label comes back after the editor's refresh.
+  for (const char* name : {"EQResetBtn", "LeftBtn", "SameBtn", "RightBtn"})
+    if (auto* b = comps.Get<BmpButton>(name))
+      connect(b, &BmpButton::Clicked, this, [this] { RedrawAroundSelection(kAllBlocks); });
   panel_->installEventFilter(this);
   FitToPanel();
   graph_->show();
@@ -68,16 +88,17 @@ void GraphWiring::RedrawCurve(int selection, int block) {
   if (graph_ && b >= 0) graph_->RedrawCurve(selection, b);
 }
 
+void GraphWiring::FilterTypeChanged(const ComboBox& list) {
+  const int block = BlockOf(list.Tag());
+  const CurveLayout* layout = CurveLayoutOf(block);
+  // Lists of a block the graph does not draw keep the editor's full redraw alone.
+  if (!graph_ || block != host_.PageBlock() || !layout || layout->highPassWord < 0) return;
+  graph_->RedrawCurve(EqBandCount(block) + (list.Hint() == kLowPassHint ? 1 : 0), block);
+}
+
 void GraphWiring::CurveColorChanged(const QColor& color) {
   // The pen of the next redraw; every caller redraws the page right after.
   if (graph_) graph_->SetCurveColour(color);
-}
-
-void GraphWiring::ShowEqPass(bool on) {
-  if (passStandIn_)
-    passStandIn_->setVisible(on);  // the filter passes it on
-  else if (graph_)
-    graph_->ShowEqPass(on);
 }
 
 void GraphWiring::Timer1Timer() {

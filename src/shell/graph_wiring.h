@@ -1,6 +1,8 @@
 #pragma once
 // The response graph inside the main window: the graph fills AdvPanel2 with its axis labels in
-// AdvParentPane, follows the panel's size, and takes the redraws the editor asks for.
+// AdvParentPane, follows the panel's size, and takes the redraws the editor asks for. The
+// form's Image1 and EQlabel stand aside for the graph's own; the form's EQPassLabel stays the
+// one the editor shows and hides, and the graph's "EQ PASS" follows it.
 
 #include <QColor>
 #include <QObject>
@@ -10,6 +12,7 @@
 
 namespace morvelin {
 
+class ComboBox;
 class FormComponents;
 
 class GraphWiring : public QObject {
@@ -29,8 +32,6 @@ class GraphWiring : public QObject {
   // A band or filter entry of the page's curve (the filter-type lists, the editor's follow-up).
   void RedrawCurve(int selection, int block);
   void CurveColorChanged(const QColor& color);
-  // The page's equaliser in all-pass ("EQ PASS" shown, the page's drags refused).
-  void ShowEqPass(bool on);
   // The main window's 10 ms tick.
   void Timer1Timer();
 
@@ -40,6 +41,7 @@ class GraphWiring : public QObject {
  private:
   // The block the graph draws for a request, or -1 when the request is not for the page shown.
   int PageBlockFor(int block) const;
+  void FilterTypeChanged(const ComboBox& list);
   void FitToPanel();
 
   GraphHost& host_;

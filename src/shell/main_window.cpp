@@ -1,7 +1,7 @@
 #include "shell/main_window.h"
 
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -9,12 +9,12 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "editor/eq_handlers.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
 #include "editor/controls/desk_style.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
+#include "editor/eq_handlers.h"
 #include "editor/page_builder.h"
 #include "graphs/graph_geometry.h"
 #include "link/link_controller.h"

@@ -148,6 +148,23 @@ TEST_F(BandEditingTest, InputGainEditsUseTheSameEntry) {
   EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(0, 2, 15)}));
 }
 
+TEST_F(BandEditingTest, QSpinButtonsStepTheirEditAndTheDeqGainStopsAtMinusTwelve) {
+  auto* q = r().Get<Edit>("MusQEdit2");
+  auto* spin = r().Get<SpinButtons>("MusQUpDownBtn2");
+  const int before = r().Store().View(MakeAddress(0, 18));
+  QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, spin->height() - 2));
+  EXPECT_EQ(r().Binding().Flags().CurrentEdit, q);
+  EXPECT_EQ(q->text().toStdString(), std::string(QList[static_cast<std::size_t>(before - 1)]));
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(0, 18, before - 1)}));
+
+  r().ClickTab(1);
+  r().ClearWrites();
+  auto* deqGain = r().Get<Edit>("DEQGainEdit1");
+  r().Type(deqGain, "-20");
+  EXPECT_EQ(deqGain->text(), "-12.0");
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(1, 4, 60)}));
+}
+
 TEST_F(BandEditingTest, TheWheelStepsOnlyAfterAnEditWasClicked) {
   auto* gain = r().Get<Edit>("MusGainEdit8");
   QWidget* over = r().Get<QWidget>("AdvPanel1");

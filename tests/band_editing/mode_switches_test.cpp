@@ -85,6 +85,49 @@ TEST_F(ModeSwitchesTest, RightShowsMainRAndSameLinksAndCopiesLeftOntoRight) {
   EXPECT_EQ(r().Get<TrackBar>("MainMusLevelBar")->Position(), 66);
 }
 
+struct PairCase {
+  int tab;
+  int linkWord;  // index in block 0, or the microphone's (2,13)
+  int linkBlock;
+};
+
+TEST_F(ModeSwitchesTest, EveryPairWritesItsOwnLinkWordAndShowsItsRightSide) {
+  const PairCase cases[] = {{0, 8, 0}, {2, 13, 2}, {5, 162, 0}, {6, 163, 0}};
+  for (const PairCase& c : cases) {
+    SCOPED_TRACE(c.tab);
+    r().ClickTab(c.tab);
+    r().ClearWrites();
+    r().Click(r().Get<BmpButton>("RightBtn"));
+    r().Click(r().Get<BmpButton>("SameBtn"));
+    r().Click(r().Get<BmpButton>("LeftBtn"));
+    EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(c.linkBlock, c.linkWord, 0),
+                                                    r().Write(c.linkBlock, c.linkWord, 1),
+                                                    r().Write(c.linkBlock, c.linkWord, 0)}));
+    EXPECT_TRUE(r().Get<BmpButton>("LeftBtn")->Down());
+    EXPECT_FALSE(r().Get<BmpButton>("SameBtn")->Down());
+  }
+  r().ClickTab(2);
+  r().Click(r().Get<BmpButton>("RightBtn"));
+  EXPECT_EQ(r().Selection().CurMicBlock, 3);
+  EXPECT_EQ(r().Get<Control>("AdvGroupBox1")->Caption(), QString::fromUtf8("麦克风B压限"));
+  r().ClickTab(6);
+  r().Click(r().Get<BmpButton>("RightBtn"));
+  EXPECT_EQ(r().Selection().CurOutBlock, 15);
+  r().ClickTab(0);
+  r().Click(r().Get<BmpButton>("RightBtn"));
+  EXPECT_EQ(r().Selection().MusChannelSel, 2);
+  r().Click(r().Get<BmpButton>("LeftBtn"));
+}
+
+TEST_F(ModeSwitchesTest, ARefreshOfAutoModeFromTheUnitLocksTheOutputs) {
+  r().Store().SetDevice(MakeAddress(0, 160), 0);
+  r().Binding().RefreshPage(6);
+  EXPECT_EQ(r().State().AutoManual, 0);
+  EXPECT_FALSE(r().Get<QWidget>("MainMusLevelBar")->isEnabled());
+  EXPECT_TRUE(r().Get<BmpButton>("AutoModeBtn")->Down());
+  EXPECT_TRUE(r().Writes().empty());
+}
+
 TEST_F(ModeSwitchesTest, LeavingTheLinkedStateCopiesBeforeTheSelectionChanges) {
   r().Click(r().Get<BmpButton>("SameBtn"));
   // While linked the first side is edited; the second is brought in line on leaving.
@@ -128,6 +171,27 @@ TEST_F(ModeSwitchesTest, TheEffectSelectorsChooseTheEqShown) {
   const auto writes = r().Writes();
   EXPECT_TRUE(Contains(writes, r().Write(0, 164, 0)));
   EXPECT_TRUE(Contains(writes, r().Write(0, 164, 1)));
+}
+
+TEST_F(ModeSwitchesTest, AFilterTypeOfAnotherEffectBringsThatEffectsEq) {
+  r().ClickTab(4);
+  r().Click(r().Get<BmpButton>("EchoFormBtn"));
+  r().Click(r().Get<BmpButton>("EchoAEQBtn"));
+  ASSERT_EQ(r().Selection().CurEchoBlock, 4);
+  r().ClearWrites();
+  auto* list = r().Get<ComboBox>("EchoBHPTypeBox");
+  list->SetItemIndex(3);
+  emit list->UserChanged(3);
+  EXPECT_EQ(r().Selection().CurEchoBlock, 24);
+  EXPECT_EQ(r().State().EffectEQSel, 1);
+  EXPECT_EQ(list->ItemIndex(), 3);
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(24, 9, 3)}));
+  // A type of the effect whose EQ is shown only redraws.
+  r().ClearWrites();
+  list->SetItemIndex(4);
+  emit list->UserChanged(4);
+  EXPECT_EQ(r().Selection().CurEchoBlock, 24);
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(24, 9, 4)}));
 }
 
 TEST_F(ModeSwitchesTest, TheHiddenPageSelectorPicksItsBlock) {

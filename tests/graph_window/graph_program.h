@@ -3,6 +3,7 @@
 // hooks, and helpers that press, drag and look at points.
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -66,6 +67,19 @@ struct GraphProgram {
   // Lets the link hand queued edits to the unit.
   void WaitForFrame(int viewAddress, int value, int ms = 2000) {
     (void)QTest::qWaitFor([&] { return FramesWriting(viewAddress, value) > 0; }, ms);
+  }
+
+  // Waits until the link has handed every queued edit to the unit (no frame for 80 ms).
+  void Settle(int ms = 5000) {
+    QElapsedTimer clock;
+    clock.start();
+    std::size_t seen = Unit().ReceivedFrames().size();
+    do {
+      QTest::qWait(80);
+      const std::size_t now = Unit().ReceivedFrames().size();
+      if (now == seen) return;
+      seen = now;
+    } while (clock.elapsed() < ms);
   }
 
   // A press on a point, `steps` motions by `delta` in all, and the release.

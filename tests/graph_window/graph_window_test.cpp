@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "editor/controls/bmp_button.h"
+#include "editor/controls/combo_box.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
 #include "editor/tab_switch.h"
@@ -22,9 +24,11 @@ namespace {
 constexpr int kMusicTab = 0, kDeqTab = 1, kMicTab = 2, kMainTab = 5;
 constexpr int kFreqTopIndex = 361;  // 20600 Hz
 
-QString FreqText(int index) {
-  const std::string_view t = FreqList[std::size_t(index)];
+QString Text(std::string_view t) {
   return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+QString FreqText(int index) {
+  return Text(FreqList[std::size_t(index)]);
 }
 
 // Word of band `band` (0-based) of a block's EQ.
@@ -55,6 +59,7 @@ class GraphWindow : public ::testing::Test {
     ASSERT_TRUE(online_) << "the full read from the virtual unit did not complete";
     p().Main().resize(MainWindow::kDesignWidth, MainWindow::kDesignHeight);
     ShowTab(kMusicTab);
+    p().Settle();
   }
 
   static GraphProgram& p() { return *program_; }
@@ -144,28 +149,69 @@ TEST_F(GraphWindow, CurveIsPaintedInThePageColour) {
   EXPECT_EQ(graph().CurveColour(), QColor(0, 255, 0));
 }
 
-TEST_F(GraphWindow, BandPointDraggedToTheTopRightStopsAt20600HzAnd12dB) {
-  const int band = 4;
-  const int freq = BandWord(0, band, 1), gain = BandWord(0, band, 2);
-  p().Unit().ClearReceived();
-  p().Drag(band, QPoint(3000, -1000));
-  p().WaitForFrame(freq, kFreqTopIndex);
-  p().WaitForFrame(gain, 180);
-  EXPECT_EQ(p().FramesWriting(freq, kFreqTopIndex), 1) << "one write per word step";
-  EXPECT_EQ(p().FramesWriting(gain, 180), 1);
-  EXPECT_EQ(p().Unit().WordAt(store().DeviceAddressOf(freq)), kFreqTopIndex);
-  EXPECT_EQ(p().Unit().WordAt(store().DeviceAddressOf(gain)), 180);
-  EXPECT_EQ(p().Get<Edit>("MusFreEdit5")->text(), FreqText(kFreqTopIndex));
-  EXPECT_EQ(p().Get<Edit>("MusGainEdit5")->text(), "12.0");
-  // The point stays where the limits put it: on 20600 Hz, its centre on the top edge.
-  const GraphGeometry& g = graph().Geometry();
-  EXPECT_NEAR(Centre(band).x(), g.FreqToX(20600), 1.0);
-  EXPECT_NEAR(Centre(band).y(), g.DbToY(12), 1.0);
-  // The release went through the click path: the band is the current one, its label shows.
-  EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, p().Get<Edit>("MusFreEdit5"));
-  Tick();
-  EXPECT_FALSE(graph().EqLabel()->isHidden());
-  EXPECT_TRUE(graph().EqLabel()->text().contains("20600.00Hz")) << graph().EqLabel()->text().toStdString();
+TEST_F(GraphWindow, BandPointDraggedPastTheCornersStopsAtTheLimits) {
+  struct Case {
+    int tab, block, band;
+    QPoint delta;
+    const char* freqEdit;
+    const char* gainEdit;
+    int freqIndex, gainWord;
+    double db;
+    const char* text;
+  };
+  const Case cases[] = {
+      // Far right and above the graph: 20600 Hz, 12 dB.
+      {kMusicTab, 0, 4, {3000, -1000}, "MusFreEdit5", "MusGainEdit5", kFreqTopIndex, 180, 12, "12.0"},
+      // The dynamic EQ stops at -12 dB at the bottom.
+      {kDeqTab, 1, 1, {3000, 1000}, "DEQFreEdit2", "DEQGainEdit2", kFreqTopIndex, 60, -12, "-12.0"},
+  };
+  for (const Case& c : cases) {
+    ShowTab(c.tab);
+    const int freq = BandWord(c.block, c.band, 1), gain = BandWord(c.block, c.band, 2);
+    p().Unit().ClearReceived();
+    p().Drag(c.band, c.delta);
+    p().WaitForFrame(freq, c.freqIndex);
+    p().WaitForFrame(gain, c.gainWord);
+    EXPECT_EQ(p().FramesWriting(freq, c.freqIndex), 1) << c.freqEdit << ": one write per word step";
+    EXPECT_EQ(p().FramesWriting(gain, c.gainWord), 1) << c.gainEdit;
+    EXPECT_EQ(p().Unit().WordAt(store().DeviceAddressOf(freq)), c.freqIndex) << c.freqEdit;
+    EXPECT_EQ(p().Unit().WordAt(store().DeviceAddressOf(gain)), c.gainWord) << c.gainEdit;
+    EXPECT_EQ(p().Get<Edit>(c.freqEdit)->text(), FreqText(c.freqIndex));
+    EXPECT_EQ(p().Get<Edit>(c.gainEdit)->text(), c.text);
+    // The point stays where the limits put it.
+    const GraphGeometry& g = graph().Geometry();
+    EXPECT_NEAR(Centre(c.band).x(), g.FreqToX(20600), 1.0) << c.freqEdit;
+    EXPECT_NEAR(Centre(c.band).y(), g.DbToY(c.db), 1.0) << c.gainEdit;
+    // The release went through the click path: the band is the current one, its label shows.
+    EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, p().Get<Edit>(c.freqEdit));
+    Tick();
+    EXPECT_FALSE(graph().EqLabel()->isHidden()) << c.freqEdit;
+    EXPECT_TRUE(graph().EqLabel()->text().contains("20600.00Hz")) << graph().EqLabel()->text().toStdString();
+    p().Settle();
+  }
+}
+
+TEST_F(GraphWindow, RightButtonGestureStepsTheBandQ) {
+  const int q = BandWord(0, 2, 3);
+  const int before = store().ViewImage[0][IndexOf(q)];
+  BandPoint* point = p().Point(2);
+  const QPoint grip(7, 7);
+  QTest::mousePress(point, Qt::RightButton, {}, grip);
+  // Ten motions of one pixel to the right: a step whenever the pointer is more than 2 pixels
+  // past the last step.
+  for (int k = 1; k <= 10; ++k) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip + QPoint(k, 0)),
+                     point->mapToGlobal(QPointF(grip + QPoint(k, 0))), Qt::NoButton, Qt::RightButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(point, &move);
+  }
+  QTest::mouseRelease(point, Qt::RightButton, {}, grip + QPoint(10, 0));
+  EXPECT_EQ(store().ViewImage[0][IndexOf(q)], before + 3);
+  p().WaitForFrame(q, before + 3);
+  EXPECT_EQ(p().Unit().WordAt(store().DeviceAddressOf(q)), before + 3);
+  EXPECT_EQ(p().Get<Edit>("MusQEdit3")->text(), Text(morvelin::QList[std::size_t(before + 3)]));
+  // The release over the graph returns to the band's frequency edit.
+  EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, p().Get<Edit>("MusFreEdit3"));
 }
 
 TEST_F(GraphWindow, HighPassPointMovesAlongTheZeroLineAndWritesOnlyItsFrequency) {
@@ -180,6 +226,29 @@ TEST_F(GraphWindow, HighPassPointMovesAlongTheZeroLineAndWritesOnlyItsFrequency)
   ASSERT_FALSE(written.empty());
   for (int a : written) EXPECT_EQ(a, store().DeviceAddressOf(MakeAddress(0, 5))) << std::hex << a;
   EXPECT_EQ(p().Get<Control>("MusHPFREPane")->Caption(), FreqText(store().ViewImage[0][5]) + "Hz");
+}
+
+TEST_F(GraphWindow, FilterTypeChangeRedrawsTheFilterWithItsLabel) {
+  struct Case {
+    const char* list;
+    int entry;  // the music page's ten bands, then the high-pass and the low-pass filter
+    int typeBase;
+    const char* label;
+  };
+  const Case cases[] = {{"MusHPTypeBox", 10, 100, "HPF:"}, {"MusLPTypeBox", 11, 200, "LPF:"}};
+  for (const Case& c : cases) {
+    auto* list = p().Get<ComboBox>(c.list);
+    ASSERT_NE(list, nullptr) << c.list;
+    const int next = (list->currentIndex() + 2) % list->count();
+    p().Unit().ClearReceived();
+    list->setCurrentIndex(next);
+    emit list->activated(next);  // as the user's choice
+    p().WaitForFrame(list->Tag(), next);
+    EXPECT_EQ(p().FramesWriting(list->Tag(), next), 1) << c.list;
+    EXPECT_EQ(graph().Bands()[c.entry].entry.type, c.typeBase + next) << c.list;
+    EXPECT_FALSE(graph().EqLabel()->isHidden()) << c.list;
+    EXPECT_TRUE(graph().EqLabel()->text().startsWith(c.label)) << graph().EqLabel()->text().toStdString();
+  }
 }
 
 TEST_F(GraphWindow, AutoModeLeavesOutputPointsAlone) {
@@ -252,6 +321,19 @@ TEST_F(GraphWindow, AnEditElsewhereRedrawsTheCurveWithinOneTick) {
   EXPECT_TRUE(graph().EqLabel()->text().startsWith("-16.0dB")) << graph().EqLabel()->text().toStdString();
   EXPECT_TRUE(p().Main().Timer1().isActive());
   EXPECT_EQ(p().Main().Timer1().interval(), 10);
+}
+
+TEST_F(GraphWindow, EqResetRedrawsFlatWithTheSelectedBandShown) {
+  p().Get<Edit>("MusFreEdit4")->Clicked();
+  Tick();
+  ASSERT_EQ(p().Main().Binding().Flags().SelectedBand[0], 3);
+  p().Get<BmpButton>("EQResetBtn")->Clicked();
+  QApplication::processEvents();
+  for (int band = 0; band < 10; ++band) EXPECT_FLOAT_EQ(graph().Bands()[band].entry.gain, 0.0f) << band;
+  EXPECT_FALSE(graph().EqLabel()->isHidden());
+  EXPECT_TRUE(graph().EqLabel()->text().startsWith("0.0dB")) << graph().EqLabel()->text().toStdString();
+  const PixelRect at = PointRect(graph().Bands()[3].entry, graph().Geometry(), p().Point(3)->height());
+  EXPECT_EQ(graph().EqLabel()->y(), at.top + at.height) << "below the band 4 point";
 }
 
 TEST_F(GraphWindow, AllPassShowsEqPassAndRefusesTheDrag) {

@@ -105,11 +105,24 @@ struct KeyCase {
   int start, end;
 };
 
+// No volume may pass its maximum, which is 0 before anything was read from a unit.
+void OpenVolumeMaxima(Program& p) {
+  for (const char* max : {"SysMusMaxVolBar", "SysMicMaxVolBar", "SysEffMaxVolBar"})
+    p.Main().Components().Get<TrackBar>(max)->SetPosition(84);
+}
+
+// A normal volume rises one step per change.
+void MoveTo(TrackBar& bar, int position) {
+  while (bar.Position() < position) bar.SetPosition(bar.Position() + 1);
+  bar.SetPosition(position);
+}
+
 TEST(MainWindow, VolumeKeysStepTheMasterVolumesAndReachTheFocusedControl) {
   Program p;
   p.Show();
   auto* edit = p.Main().Components().Get<Edit>("PresetModeEdit");
   p.Main().Tabs().ClickTab(9);
+  OpenVolumeMaxima(p);
   const KeyCase cases[] = {
       {"qqq", "SysMusNormalVolBar", 10, 13}, {"aaaa", "SysMusNormalVolBar", 2, 0},
       {"QQ", "SysMusNormalVolBar", 83, 84},  {"wsw", "SysMicNormalVolBar", 10, 11},
@@ -118,7 +131,7 @@ TEST(MainWindow, VolumeKeysStepTheMasterVolumesAndReachTheFocusedControl) {
   for (const KeyCase& c : cases) {
     SCOPED_TRACE(c.keys);
     auto* bar = p.Main().Components().Get<TrackBar>(c.slider);
-    bar->SetPosition(c.start);
+    MoveTo(*bar, c.start);
     edit->clear();
     edit->setFocus();
     QTest::keyClicks(edit, c.keys);
@@ -135,6 +148,7 @@ TEST(MainWindow, VolumeKeysCountOnceWhenTheFocusedControlIgnoresThem) {
   p.Show();
   auto* bar = p.Main().Components().Get<TrackBar>("SysMusNormalVolBar");
   auto* slider = p.Main().Components().Get<TrackBar>("MicRmsLevelBar");
+  OpenVolumeMaxima(p);
   // The start-up refresh shows the stored volume, whatever the form's default was.
   const int before = bar->Position();
   QTest::keyClick(slider, Qt::Key_Q);
