@@ -1,6 +1,8 @@
 #include "editor/page_builder.h"
 
+#include <QFontMetrics>
 #include <QWidget>
+#include <algorithm>
 
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/combo_box.h"
@@ -11,6 +13,7 @@
 #include "editor/controls/spin_buttons.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
+#include "editor/readout_width.h"
 #include "params/block_table.h"
 
 namespace morvelin {
@@ -47,6 +50,12 @@ ButtonLook LookOf(Look look) {
       l.pressedBottom = QColor(0x20, 0x24, 0x28);
       l.border = QColor(0x2a, 0x2e, 0x33);
       break;
+    case Look::Tool:
+      // Raised tool buttons carry orange captions: a dark face keeps them legible.
+      l.normalTop = QColor(0x5e, 0x65, 0x6c);
+      l.normalBottom = QColor(0x3e, 0x44, 0x4a);
+      l.border = QColor(0x2a, 0x2e, 0x33);
+      break;
     case Look::Led:
     case Look::Plain:
       break;
@@ -73,6 +82,10 @@ constexpr int kLineHeight = 22;
 constexpr int kSideW = 22;
 constexpr int kGap = 4;
 constexpr int kStripsInView = 10;
+constexpr int kPaneFontSize = 12;
+constexpr int kLabelFontSize = 12;
+constexpr int kLabelSlack = 2;
+constexpr int kLoosePaneW = 34;  // narrowest pane placed outside a group's lines
 
 QString Text(const char* s) {
   return QString::fromUtf8(s);
@@ -94,6 +107,48 @@ class Builder {
     for (const LineRow& r : LineRows())
       if (r.side[0] && r.sideKind == Kind::BmpButton && group == QString::fromUtf8(r.group)) return true;
     return false;
+  }
+
+  // Groups stacked in one column of a page (same parent, left edge and width).
+  bool SameColumn(const ControlRow& g, const ControlRow* o) const {
+    return o && QByteArray(o->parent) == g.parent && o->at.x == g.at.x && o->at.w == g.at.w;
+  }
+
+  // The panes of a group line up, and so do those of the groups in its column: all are as wide as
+  // the widest text any of them can show needs, and never narrower than the design.
+  int PaneWidthOf(const ControlRow& g) {
+    const QString key = Text(g.name);
+    if (auto it = groupPaneW_.constFind(key); it != groupPaneW_.cend()) return *it;
+    int w = g.paneW;
+    for (const LineRow& r : LineRows()) {
+      const ControlRow* o = groups_.value(Text(r.group), nullptr);
+      if (r.pane[0] && SameColumn(g, o)) w = std::max({w, o->paneW, PaneWidthFor(r.paneKind)});
+    }
+    groupPaneW_.insert(key, w);
+    return w;
+  }
+
+  // The label column takes the longest caption of the lines in either language; groups of one
+  // column designed with the same label column keep it aligned.
+  int LabelWidthOf(const ControlRow& g) {
+    const QString key = Text(g.name);
+    if (auto it = groupLabelW_.constFind(key); it != groupLabelW_.cend()) return *it;
+    const QFontMetrics fm(desk::Font(kLabelFontSize));
+    int w = g.labelW;
+    for (const LineRow& r : LineRows()) {
+      const ControlRow* o = groups_.value(Text(r.group), nullptr);
+      if (!o || (o != &g && !(SameColumn(g, o) && o->labelW == g.labelW))) continue;
+      for (const char* text : {r.zh, r.en}) w = std::max(w, fm.horizontalAdvance(Text(text)) + kLabelSlack);
+    }
+    groupLabelW_.insert(key, w);
+    return w;
+  }
+
+  int PaneWidthFor(int kind) {
+    if (auto it = kindPaneW_.constFind(kind); it != kindPaneW_.cend()) return *it;
+    const int w = ReadoutPaneWidth(kind, desk::Font(kPaneFontSize));
+    kindPaneW_.insert(kind, w);
+    return w;
   }
 
   QWidget* ParentOf(const QString& name) {
@@ -182,6 +237,7 @@ class Builder {
                                                             : ControlClass::PushButton;
         auto* b = new BmpButton(parent, cls);
         b->SetLook(LookOf(look));
+        if (look == Look::Tool) b->SetCaptionColor(desk::kOrange);
         return b;
       }
       case Kind::Progress:
@@ -234,22 +290,26 @@ class Builder {
     const QString name = Text(r.name);
     Rect ctl;
     int right = 0;
+    int paneW = 0;
     if (r.at.w > 0) {
       ctl = r.at;
-      right = r.at.x + r.at.w + (r.pane[0] ? kGap + 34 : 0);
+      if (r.pane[0]) paneW = std::max(kLoosePaneW, PaneWidthFor(r.paneKind));
+      right = r.at.x + r.at.w + (r.pane[0] ? kGap + paneW : 0);
     } else if (g) {
+      paneW = PaneWidthOf(*g);
+      const int labelW = LabelWidthOf(*g);
       auto* box = dynamic_cast<GroupBox*>(comps_.Find(group));
       const int top = (box ? box->CaptionHeight() : 0) + g->lineY + r.line * g->pitch;
       if (r.zh[0] || r.labelName[0]) {
         const QString labelName = r.labelName[0] ? Text(r.labelName) : name + "Label";
-        MakeLabel(parent, labelName, r.zh, r.en, Rect{g->lineX, top, g->labelW, kLineHeight}, r.flags);
+        MakeLabel(parent, labelName, r.zh, r.en, Rect{g->lineX, top, labelW, kLineHeight}, r.flags);
       }
-      const int x = g->lineX + g->labelW + kGap;
+      const int x = g->lineX + labelW + kGap;
       right = g->at.w - 6;
       ctl = Rect{x, top, right - x, kLineHeight};
       // Panes line up in a group where some lines end in a button.
       if (GroupHasSideButtons(group)) ctl.w -= kSideW + kGap;
-      if (r.pane[0]) ctl.w -= g->paneW + kGap;
+      if (r.pane[0]) ctl.w -= paneW + kGap;
     } else {
       problems_ << "line outside a group: " + name;
       return;
@@ -294,13 +354,12 @@ class Builder {
     }
 
     if (r.pane[0]) {
-      const int paneW = g && r.at.w == 0 ? g->paneW : 34;
-      int x = ctl.x + ctl.w + kGap;
+      const int x = ctl.x + ctl.w + kGap;
       auto* pane =
           Register(new StatusPane(parent), Text(r.pane), Rect{x, ctl.y, paneW, ctl.h}, r.flags & kHidden);
       pane->SetTag(r.address);
       pane->SetHint(r.paneKind >= 0 ? QString::number(r.paneKind) : QString());
-      if (paneW < 44) pane->setFont(desk::Font(11));
+      pane->setFont(desk::Font(kPaneFontSize));
     }
     if (r.side[0] && r.sideKind == Kind::BmpButton) {
       auto* side = Register(new BmpButton(parent), Text(r.side), Rect{right - kSideW, ctl.y, kSideW, ctl.h},
@@ -398,6 +457,9 @@ class Builder {
   QWidget* client_;
   FormComponents& comps_;
   QHash<QString, const ControlRow*> groups_;
+  QHash<QString, int> groupPaneW_;
+  QHash<QString, int> groupLabelW_;
+  QHash<int, int> kindPaneW_;
   QStringList problems_;
 };
 

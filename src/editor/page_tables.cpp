@@ -192,7 +192,7 @@ constexpr ControlRow kControls[] = {
     {.name = "SysMusNormalVolLabel",
      .kind = K::Label,
      .parent = "topGrop",
-     .at = {652, 8, 30, 20},
+     .at = {646, 8, 36, 20},
      .caption = "音乐",
      .hint = "Music",
      .flags = kRightText},
@@ -435,21 +435,24 @@ constexpr ControlRow kControls[] = {
      .at = {4, 4, 80, 27},
      .caption = "回声A",
      .hint = "Echo A",
-     .tag = 0},
+     .tag = 0,
+     .look = Look::Tool},
     {.name = "EchoBToolButton",
      .kind = K::ToolButton,
      .parent = "AdvTabSheet3_Eff",
      .at = {4, 35, 80, 27},
      .caption = "回声B",
      .hint = "Echo B",
-     .tag = 1},
+     .tag = 1,
+     .look = Look::Tool},
     {.name = "RvbToolButton",
      .kind = K::ToolButton,
      .parent = "AdvTabSheet3_Eff",
      .at = {4, 66, 80, 27},
      .caption = "混响",
      .hint = "Reverb",
-     .tag = 2},
+     .tag = 2,
+     .look = Look::Tool},
     {.name = "AdvGroupBox12", .kind = K::Group, .parent = "AdvTabSheet3_Eff", .at = {4, 100, 80, 134}},
     {.name = "EchoFormBtn",
      .kind = K::BmpButton,
@@ -596,21 +599,24 @@ constexpr ControlRow kControls[] = {
      .at = {8, 8, 84, 28},
      .caption = "音乐",
      .hint = "Music",
-     .tag = 0},
+     .tag = 0,
+     .look = Look::Tool},
     {.name = "HintMicABtn",
      .kind = K::ToolButton,
      .parent = "RzGroupBox40",
      .at = {8, 42, 84, 28},
      .caption = "话筒A",
      .hint = "Mic A",
-     .tag = 1},
+     .tag = 1,
+     .look = Look::Tool},
     {.name = "HintMicBBtn",
      .kind = K::ToolButton,
      .parent = "RzGroupBox40",
      .at = {8, 76, 84, 28},
      .caption = "话筒B",
      .hint = "Mic B",
-     .tag = 2},
+     .tag = 2,
+     .look = Look::Tool},
     {.name = "AdvGroupBox3", .kind = K::Group, .parent = "AdvTabSheet5_Center", .at = {108, 4, 380, 288}},
 
     // Page 6: infrared remote on/off.
@@ -869,19 +875,19 @@ constexpr ControlRow kControls[] = {
       {.name = "DEQTYpeOffBtn" K_,                                                             \
        .kind = K::BmpButton,                                                                   \
        .parent = G_,                                                                           \
-       .at = {122, 42, 80, 28},                                                                \
+       .at = {122, 42, 84, 28},                                                                \
        .caption = "Off",                                                                       \
        .hint = "Off",                                                                          \
        .tag = 0},                                                                              \
       {.name = "DEQTYpeBelowBtn" K_,                                                           \
        .kind = K::BmpButton,                                                                   \
        .parent = G_,                                                                           \
-       .at = {208, 42, 80, 28},                                                                \
+       .at = {212, 42, 84, 28},                                                                \
        .caption = "Below",                                                                     \
        .hint = "Below",                                                                        \
        .tag = 1},                                                                              \
   {                                                                                            \
-    .name = "DEQTYpeAboveBtn" K_, .kind = K::BmpButton, .parent = G_, .at = {294, 42, 80, 28}, \
+    .name = "DEQTYpeAboveBtn" K_, .kind = K::BmpButton, .parent = G_, .at = {302, 42, 84, 28}, \
     .caption = "Above", .hint = "Above", .tag = 2                                              \
   }
     MORVELIN_DEQ_BUTTONS("1", "DEQ1Grop"),
@@ -1197,7 +1203,7 @@ constexpr LineRow kTopBarVolumes[] = {
      .hint = "0",
      .pane = "SysEffNormalVolPane",
      .paneKind = 0,
-     .at = {1006, 8, 86, 20}},
+     .at = {1006, 8, 82, 20}},  // its pane ends clear of the link button
 };
 
 constexpr StripRow kStrips[] = {

@@ -50,7 +50,7 @@ enum Flag : unsigned {
 enum class Items : std::uint8_t { None, FilterTypes, BandTypes, Inputs, InputLevels, DeqTypes };
 
 // Picture set of a button.
-enum class Look : std::uint8_t { Plain, Tab, Phase, Window, Led };
+enum class Look : std::uint8_t { Plain, Tab, Phase, Window, Led, Tool };
 
 inline constexpr int kNoAddress = -1;
 constexpr int Addr(int block, int index) {

@@ -1,5 +1,5 @@
-// Renders every tab after the full read from the virtual unit into PNG files, when
-// MORVELIN_SCREENSHOT_DIR names a folder; otherwise skipped.
+// Renders every tab after the full read from the virtual unit into PNG files, at the design size
+// and maximised on a full-HD screen, when MORVELIN_SCREENSHOT_DIR names a folder; else skipped.
 
 #include <gtest/gtest.h>
 
@@ -19,13 +19,19 @@ TEST(Screenshots, EveryTabAfterTheFullRead) {
   Program p;
   p.Show();
   ASSERT_TRUE(p.WaitOnline());
-  for (int tab = 0; tab < tabs::kTabCount; ++tab) {
-    p.Main().Tabs().ClickTab(tab);
-    QApplication::processEvents();
-    const QImage image = p.Main().grab().toImage();
-    const QString name =
-        QString("online_tab%1_%2.png").arg(tab).arg(QString::fromUtf8(tabs::kTabs[tab].button));
-    ASSERT_TRUE(image.save(QString::fromUtf8(dir) + "/" + name)) << name.toStdString();
+  // At the design size, then as large as a maximised window on a full-HD screen.
+  for (const char* size : {"", "_max"}) {
+    if (*size) p.Main().resize(1920, 1040);
+    for (int tab = 0; tab < tabs::kTabCount; ++tab) {
+      p.Main().Tabs().ClickTab(tab);
+      QApplication::processEvents();
+      const QImage image = p.Main().grab().toImage();
+      const QString name = QString("online%1_tab%2_%3.png")
+                               .arg(QString::fromUtf8(size))
+                               .arg(tab)
+                               .arg(QString::fromUtf8(tabs::kTabs[tab].button));
+      ASSERT_TRUE(image.save(QString::fromUtf8(dir) + "/" + name)) << name.toStdString();
+    }
   }
 }
 

@@ -71,7 +71,10 @@ void BmpButton::paintEvent(QPaintEvent*) {
     p.drawLine(c + QPointF(-d / 2, d / 2), c + QPointF(d / 2, -d / 2));
   }
   if (!caption_.isEmpty()) {
-    p.setPen(isEnabled() ? captionColor_ : QColor(0x60, 0x60, 0x60));
+    // A disabled caption stays readable on dark faces as on light ones.
+    const bool darkFace = (top.lightnessF() + bottom.lightnessF()) / 2 < 0.5;
+    const QColor disabled = darkFace ? QColor(0xb4, 0xb8, 0xbc) : QColor(0x60, 0x60, 0x60);
+    p.setPen(isEnabled() ? captionColor_ : disabled);
     p.setFont(font());
     p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, caption_);
   }

@@ -102,7 +102,7 @@ void StatusPane::paintEvent(QPaintEvent*) {
   p.drawLine(r.topRight(), r.bottomRight());
   p.setPen(isEnabled() ? color_ : QColor(0x80, 0x80, 0x80));
   p.setFont(font());
-  p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, caption_);
+  p.drawText(rect().adjusted(kTextInset, 0, -kTextInset, 0), Qt::AlignCenter | Qt::TextSingleLine, caption_);
 }
 
 void StatusPane::mouseDoubleClickEvent(QMouseEvent*) {

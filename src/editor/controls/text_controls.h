@@ -47,6 +47,10 @@ class StatusPane : public QWidget, public Control {
   void SetCaption(const QString& text) override;
   void SetCaptionColor(const QColor& color) override;
 
+  // Room for the text between the frame and the margins, and the width that gives a text that room.
+  int TextRoom() const { return width() - 2 * kTextInset; }
+  static int WidthForText(int textWidth) { return textWidth + 2 * kTextInset; }
+
  signals:
   void DoubleClicked();
 
@@ -55,6 +59,7 @@ class StatusPane : public QWidget, public Control {
   void mouseDoubleClickEvent(QMouseEvent*) override;
 
  private:
+  static constexpr int kTextInset = 4;  // one pixel of frame, three of breathing space
   QString caption_;
   QColor color_;
 };
