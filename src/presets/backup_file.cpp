@@ -45,19 +45,28 @@ bool ReadLines(const QString& path, std::vector<std::string>& lines) {
   return true;
 }
 
-bool SaveBackupToPath(const QString& path, const ParamStore& store, Notifier& notifier) {
-  if (WriteLinesReplacing(path, BackupLines(store.DeviceImage))) return true;
+namespace {
+
+bool CannotSave(const QString& path, Notifier& notifier) {
   const QString shown = QDir::toNativeSeparators(path);
   notifier.ShowNotice(QStringLiteral("无法保存文件: ") + shown, QStringLiteral("Cannot save file: ") + shown);
   return false;
 }
 
+bool NotFound(Notifier& notifier) {
+  notifier.ShowNotice(QStringLiteral("文件不存在"), QStringLiteral("File not find!"));
+  return false;
+}
+
+}  // namespace
+
+bool SaveBackupToPath(const QString& path, const ParamStore& store, Notifier& notifier) {
+  return WriteLinesReplacing(path, BackupLines(store.DeviceImage)) || CannotSave(path, notifier);
+}
+
 bool LoadBackupFromPath(const QString& path, ParamStore& store, Notifier& notifier, DownloadLink& link) {
   std::vector<std::string> lines;
-  if (!ReadLines(path, lines)) {
-    notifier.ShowNotice(QStringLiteral("文件不存在"), QStringLiteral("File not find!"));
-    return false;
-  }
+  if (!ReadLines(path, lines)) return NotFound(notifier);
   const CheckedBackup backup = CheckBackup(lines);
   switch (backup.result) {
     case BackupCheck::Ok:
@@ -74,11 +83,14 @@ bool LoadBackupFromPath(const QString& path, ParamStore& store, Notifier& notifi
   return true;
 }
 
+// A typed name never reaches outside the backup folder.
 bool BackupFiles::SaveBackupFile(const QString& name) {
+  if (!BackupFolders::IsPlainName(name)) return CannotSave(name, notifier_);
   return SaveBackupToPath(folders_.BackupPath(name), store_, notifier_);
 }
 
 bool BackupFiles::LoadBackupFile(const QString& name) {
+  if (!BackupFolders::IsPlainName(name)) return NotFound(notifier_);
   return LoadBackupFromPath(folders_.BackupPath(name), store_, notifier_, link_);
 }
 

@@ -54,6 +54,11 @@ QString BackupFolders::BackupPath(const QString& name) const {
   return backupFolder_ + QLatin1Char('/') + name + QLatin1String(kBackupExtension);
 }
 
+bool BackupFolders::IsPlainName(const QString& name) {
+  return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+         !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
 std::vector<BackupRow> BackupFolders::ListBackupFiles() {
   QDir dir(backupFolder_);
   // Name filters ignore letter case unless QDir::CaseSensitive is given.

@@ -30,6 +30,8 @@ class BackupFolders {
   const QString& BackupFolder() const { return backupFolder_; }
   // The file of a backup named `name`, the name used exactly as typed.
   QString BackupPath(const QString& name) const;
+  // A name that stays inside the backup folder: not empty, no folder separators, not "." or "..".
+  static bool IsPlainName(const QString& name);
 
   // One row per "*.Nddt*" file, sorted ignoring letter case; refills BackupNames.
   std::vector<BackupRow> ListBackupFiles();

@@ -75,6 +75,27 @@ struct BackupFileTest : ::testing::Test {
   }
 };
 
+TEST_F(BackupFileTest, TypedNamesNeverReachOutsideTheBackupFolder) {
+  store.DeviceImage = saved;
+  WriteLinesReplacing(tmp.path() + "/outside.Nddt", BackupLines(saved));
+  for (const QString name : {"../outside", "..", ".", "a/b", "a\\b", "../../prog/x"}) {
+    notifier.notices.clear();
+    EXPECT_FALSE(files.SaveBackupFile(name)) << name.toStdString();
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_TRUE(notifier.notices[0].second.startsWith("Cannot save file: "));
+    notifier.notices.clear();
+    store.DeviceImage = other;
+    EXPECT_FALSE(files.LoadBackupFile(name)) << name.toStdString();
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_EQ(notifier.notices[0].second, "File not find!");
+    EXPECT_EQ(store.DeviceImage, other);
+    store.DeviceImage = saved;
+  }
+  EXPECT_EQ(QDir(tmp.path()).entryList({"*.Nddt"}, QDir::Files), QStringList{"outside.Nddt"});
+  EXPECT_FALSE(QFile::exists(tmp.path() + "/prog/x.Nddt"));
+  EXPECT_EQ(link.downloads, 0);
+}
+
 TEST_F(BackupFileTest, SaveWritesEncodedLinesWithCrLf) {
   store.DeviceImage = saved;
   ASSERT_TRUE(files.SaveBackupFile("Party"));
