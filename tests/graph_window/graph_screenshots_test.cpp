@@ -3,20 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QImage>
-
 #include "editor/controls/text_controls.h"
-#include "editor/tab_switch.h"
 #include "graph_program.h"
+#include "support/screenshots.h"
 
 namespace morvelin::test {
 namespace {
 
 TEST(GraphScreenshots, EveryTabOnlineWithTheUnitsCurve) {
-  const QByteArray dir = qgetenv("MORVELIN_SCREENSHOT_DIR");
+  const QString dir = ScreenshotDir();
   if (dir.isEmpty()) GTEST_SKIP() << "MORVELIN_SCREENSHOT_DIR not set";
-  QDir().mkpath(QString::fromUtf8(dir));
   GraphProgram p;
   // Bands away from the flat defaults, so every page's curve has a shape.
   const int blocks[] = {0, 1, 2, 4, 6, 25};
@@ -29,15 +25,8 @@ TEST(GraphScreenshots, EveryTabOnlineWithTheUnitsCurve) {
   p.Unit().SetWord(0, 5, 40);
   p.Show();
   ASSERT_TRUE(p.WaitOnline());
-  auto shoot = [&](const QString& name) {
-    QApplication::processEvents();
-    const QImage image = p.Main().grab().toImage();
-    ASSERT_TRUE(image.save(QString::fromUtf8(dir) + "/" + name + ".png")) << name.toStdString();
-  };
-  for (int tab = 0; tab < tabs::kTabCount; ++tab) {
-    p.Main().Tabs().ClickTab(tab);
-    shoot(QString("tab%1_%2").arg(tab).arg(QString::fromUtf8(tabs::kTabs[tab].button)));
-  }
+  auto shoot = [&](const QString& name) { SaveShot(p.Main(), dir, name); };
+  ShootEveryTab(p.Main(), dir);
   p.Main().Tabs().ClickTab(0);
   p.Get<Edit>("MusFreEdit3")->Clicked();
   p.Main().Hooks().Timer1Timer();
