@@ -15,15 +15,10 @@
 #include "link/frames.h"
 #include "shell/application.h"
 #include "shell/graph_window_hooks.h"
+#include "shell/shell_fixture.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {
-
-inline StartupOptions DemoUnitOptions() {
-  StartupOptions o;
-  o.ports.demo = true;
-  return o;
-}
 
 struct GraphProgram {
   GraphProgram() { PrepareApplication(); }
@@ -31,7 +26,7 @@ struct GraphProgram {
   // The hooks outlive the window that uses them.
   GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
-  Morvelin app{DemoUnitOptions(), &messages, &hooks};
+  Morvelin app{DemoOptions(), &messages, &hooks};
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }
