@@ -204,6 +204,7 @@ int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, 
   ParamStore store(selection);
   CliLinkUi ui(err);
   LinkController link(*port, lister, store, ui);
+  link.SetSelfHealing(false);  // one command: a lost link ends the run
   CliRun run(options.command, link, store, ui, out, err);
   return run.Exec();
 }

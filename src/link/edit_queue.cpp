@@ -1,14 +1,35 @@
 #include "link/edit_queue.h"
 
+#include "params/block_table.h"
+
 namespace morvelin {
 
+namespace {
+
+constexpr int kLinkWords[] = {0x0008, 0x00A2, 0x00A3, 0x0100, 0x020D};
+
+}  // namespace
+
+bool HasSideEffect(int deviceAddress) {
+  if (deviceAddress / 256 >= kStatusBlock) return true;
+  for (int a : kLinkWords)
+    if (a == deviceAddress) return true;
+  return false;
+}
+
 void EditQueue::QueuePush(int address, int value) {
-  if (Empty()) {
-    ++write_;
-  } else if (address != slots_[write_].address && (write_ + 1) % kSlots != read_) {
-    ++write_;
+  if (!HasSideEffect(address)) {
+    // Newest first, stopping at a word the unit acts on: merging past it would reorder the two.
+    for (int i = write_; i != read_; i = (i + kSlots - 1) % kSlots) {
+      Entry& e = slots_[i];
+      if (e.address == address) {
+        e.value = value;
+        return;
+      }
+      if (HasSideEffect(e.address)) break;
+    }
   }
-  write_ %= kSlots;
+  if (!Full()) write_ = (write_ + 1) % kSlots;
   slots_[write_] = {address, value};
 }
 

@@ -21,6 +21,7 @@ std::string Hex2(unsigned v) {
 void FrameReceiver::Reset() {
   state_ = State::Hunt;
   bytes_.clear();
+  replay_.clear();
   expected_ = 0;
   collected_ = 0;
 }
@@ -29,7 +30,7 @@ void FrameReceiver::OnBytesAvailable(int count) {
   // A port notifies once per arrival; frames that arrived together must not wait for the next one.
   int n = count;
   while (RunPass(n)) {
-    n = port_.BytesAvailable();
+    n = Waiting();
     if (n <= 0) break;
   }
 }
@@ -43,7 +44,18 @@ bool FrameReceiver::RunPass(int count) {
   return consumed_;
 }
 
+int FrameReceiver::Waiting() const {
+  return port_.BytesAvailable() + static_cast<int>(replay_.size());
+}
+
 std::uint8_t FrameReceiver::ReadByte(bool& ok) {
+  if (!replay_.empty()) {
+    ok = true;
+    consumed_ = true;
+    const std::uint8_t c = replay_.front();
+    replay_.erase(replay_.begin());
+    return c;
+  }
   const Bytes b = port_.Read(1);
   ok = !b.empty();
   if (ok) consumed_ = true;
@@ -86,17 +98,32 @@ void FrameReceiver::Header(int count) {
       collected_ = 0;
       state_ = State::Body;
     } else {
-      state_ = State::Hunt;
+      Rehunt();
     }
     return;
   }
-  state_ = State::Hunt;
   if (bytes_[1] == kAckOk || bytes_[1] == kAckAlt) {
+    state_ = State::Hunt;
     if (handlers_.onAck) handlers_.onAck();
+    return;
   }
+  Rehunt();
+}
+
+// The start byte was not one after all: the bytes behind it are hunted through again.
+void FrameReceiver::Rehunt() {
+  replay_.insert(replay_.begin(), bytes_.begin() + 1, bytes_.end());
+  bytes_.clear();
+  state_ = State::Hunt;
 }
 
 void FrameReceiver::Body(int count) {
+  // A rejected header's bytes are part of this body when they precede it.
+  while (!replay_.empty() && collected_ < expected_) {
+    bool ok = false;
+    bytes_.push_back(ReadByte(ok));
+    ++collected_;
+  }
   const int remaining = expected_ - collected_;
   // The body is read in one go once it has fully arrived; until then it waits.
   if (port_.BytesAvailable() < remaining) return;
@@ -104,7 +131,7 @@ void FrameReceiver::Body(int count) {
     handlers_.onLog("缓存长度K:C:L=" + std::to_string(count) + " " + std::to_string(count) + " " +
                     std::to_string(expected_));
   }
-  const Bytes body = port_.Read(remaining);
+  const Bytes body = remaining > 0 ? port_.Read(remaining) : Bytes{};
   if (!body.empty()) consumed_ = true;
   bytes_.insert(bytes_.end(), body.begin(), body.end());
   collected_ += static_cast<int>(body.size());
@@ -116,8 +143,13 @@ void FrameReceiver::Body(int count) {
   expected_ = 0;
   collected_ = 0;
   const std::uint8_t sum = FrameChecksum(std::span(frame).first(frame.size() - 1));
-  if (sum != frame.back() && handlers_.onLog) {
-    handlers_.onLog("校验和错误 checksum " + Hex2(frame.back()) + " != " + Hex2(sum));
+  if (sum != frame.back()) {
+    // Not applied: the transfer step that asked for it asks again.
+    ++badChecksums_;
+    if (handlers_.onLog)
+      handlers_.onLog("校验和错误 checksum " + Hex2(frame.back()) + " != " + Hex2(sum) + ", dropped (" +
+                      std::to_string(badChecksums_) + ")");
+    return;
   }
   if (handlers_.onFrame) handlers_.onFrame(frame);
 }

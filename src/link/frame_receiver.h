@@ -1,6 +1,8 @@
 #pragma once
 // Finds frames and acknowledgements in the bytes the port has received. One frame per pass;
-// a header or body that has not fully arrived is completed on a later notification.
+// a header or body that has not fully arrived is completed on a later notification. A header
+// that turns out wrong is searched again for a start byte, so noise that ends in 0xEE cannot
+// swallow the 0xF5 of the frame behind it; a frame whose checksum is wrong is dropped.
 
 #include <cstdint>
 #include <functional>
@@ -33,6 +35,8 @@ class FrameReceiver {
   void Reset();
 
   State CurrentState() const { return state_; }
+  // Frames dropped for a wrong checksum since the start.
+  int BadChecksums() const { return badChecksums_; }
   const Bytes& Collected() const { return bytes_; }
 
  private:
@@ -40,6 +44,8 @@ class FrameReceiver {
   void Header(int count);
   void Body(int count);
   std::uint8_t ReadByte(bool& ok);
+  int Waiting() const;
+  void Rehunt();
 
   SerialPort& port_;
   Handlers handlers_;
@@ -48,6 +54,8 @@ class FrameReceiver {
   int expected_ = 0;
   int collected_ = 0;
   bool consumed_ = false;
+  Bytes replay_;  // bytes of a rejected header after its first, read again before the port
+  int badChecksums_ = 0;
 };
 
 }  // namespace morvelin

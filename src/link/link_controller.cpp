@@ -26,10 +26,12 @@ LinkController::LinkController(SerialPort& port, PortLister& lister, ParamStore&
       receiver_(port),
       timer1_(kSearchIntervalMs, drive, [this] { Timer1Timer(); }),
       timer2_(kTransferIntervalMs, drive, [this] { Timer2Timer(); }),
-      holdTimer_(kHoldIntervalMs, drive, [this] { HoldTimerTimer(); }) {
+      holdTimer_(kHoldIntervalMs, drive, [this] { HoldTimerTimer(); }),
+      healTimer_(kHealIntervalMs, drive, [this] { HealTimerTimer(); }) {
   receiver_.SetHandlers({[this] { OnAck(); }, [this](const Bytes& f) { OnFrame(f); },
                          [this](const std::string& line) { ui_.AppendDiagnostic(line); }});
   port_.SetReceiveHandler([this](int count) { OnBytesAvailable(count); });
+  port_.SetErrorHandler([this] { OnPortError(); });
   store_.SetEditSender(this);
   window_.Caption = InLanguage(kStatusWindowCaption, ui_.UiLanguage());
   window_.WaitText = InLanguage(kStatusWindowWait, ui_.UiLanguage());
@@ -37,6 +39,7 @@ LinkController::LinkController(SerialPort& port, PortLister& lister, ParamStore&
 
 LinkController::~LinkController() {
   port_.SetReceiveHandler({});
+  port_.SetErrorHandler({});
   store_.SetEditSender(nullptr);
 }
 
@@ -121,7 +124,8 @@ void LinkController::OnAck() {
   flags_.LinkAcked = 1;
   flags_.SendReady = 1;
   flags_.TransferPhase = kPhaseAcked;
-  inFlightUnacked_ = false;
+  if (acksOwed_ > 0 && --acksOwed_ == 0) unacked_.clear();
+  if (timer2_.Running() && direction_ == Direction::Write && acksAwaited_ > 0) --acksAwaited_;
   ui_.Acknowledged();
 }
 
@@ -131,11 +135,26 @@ void LinkController::OnFrame(const Bytes& frame) {
   if (r.modeNameStored) modeNameAwaited_ = false;
   if (r.deviceIdReported) ui_.SetDeviceId(store_.Unit.DeviceId);
   flags_.TransferPhase = kPhaseReported;
+  NoteReport(frame);
+}
+
+void LinkController::OnPortError() {
+  // The port has closed itself; the supervision would only notice after seconds of silence.
+  if (online_ || pending_ != PendingCommand::None || holdTimer_.Running()) {
+    holdTimer_.Stop();
+    pending_ = PendingCommand::None;
+    LinkEvent(LinkEventKind::LinkLost);
+  } else if (timer1_.Running() || timer2_.Running()) {
+    SearchFailed(timer2_.Running() && direction_ == Direction::Write);
+    ui_.LinkEventDone(LinkEventKind::SearchFailed);
+    if (selfHealing_ && !healing_) StartHealing();
+  }
 }
 
 // ---- search, link up and down
 
 void LinkController::LinkBtnClick(Button sender) {
+  StopHealing();
   if (sender == Button::LinkBtn && !online_)
     StartSearch();
   else
@@ -146,31 +165,40 @@ void LinkController::StartSearch() {
   ui_.HideHiddenPageTab();
   flags_.LinkAcked = 0;
   searchPos_ = 0;
+  searchRound_ = 0;
   store_.SendSuppressed = false;
   receiver_.Reset();
   ui_.SetFirstCheckState(0);
   selectedPort_ = ports_.empty() ? -1 : 0;
   timer1_.Start();
-  inFlightUnacked_ = false;
   SetLinkButton(true);
   timer2_.Stop();
   holdTimer_.Stop();
   queue_.Clear();
+  ForgetOwedAcks();
+  pending_ = PendingCommand::None;  // a command cut off by the loss completes nothing
   modeNameAwaited_ = false;
   SetStatus(StatusText(LinkStatus::Search));
   done_ = 0;
   total_ = kReadSteps;
-  ShowStatusWindow(true);
+  ShowStatusWindow(!autoSearch_);
 }
 
 void LinkController::Timer1Timer() {
-  ShowStatusWindow(true);
+  if (!autoSearch_) ShowStatusWindow(true);
   if (flags_.LinkAcked == 1) {
     StartLinking();
     return;
   }
   if (searchPos_ > lastTried_ + 1 || selectedPort_ < 0) {
     searchPos_ = 0;
+    // One lost probe answer must not end the search: every port is tried a second time.
+    if (searchRound_ == 0 && !ports_.empty()) {
+      searchRound_ = 1;
+      TryPort(searchPos_);
+      ++searchPos_;
+      return;
+    }
     LinkEvent(LinkEventKind::SearchFailed);
     return;
   }
@@ -209,7 +237,7 @@ void LinkController::LinkEvent(LinkEventKind kind) {
       LinkLost();
       break;
     case LinkEventKind::SearchFailed:
-      SearchFailed();
+      SearchFailed(timer2_.Running() && direction_ == Direction::Write);
       break;
     case LinkEventKind::ModeSaved:
       ModeSaved();
@@ -229,6 +257,78 @@ void LinkController::LinkUp() {
   ShowStatusWindow(false);
   ui_.ShowMainWindow();
   holdTimer_.Start();
+  StopHealing();
+  if (lostLink_) {
+    lostLink_ = false;
+    OfferOfflineEdits();
+  }
+}
+
+// After a healed link the unit's values are shown; the user decides whether the changes made
+// meanwhile replace them.
+void LinkController::OfferOfflineEdits() {
+  if (offlineEdits_.empty()) return;
+  std::deque<EditQueue::Entry> edits;
+  edits.swap(offlineEdits_);
+  const int lang = ui_.UiLanguage();
+  const bool send = ui_.AskYesNo(InLanguage(kQuestionCaption, lang),
+                                 OfflineEditsQuestion(static_cast<int>(edits.size()), lang));
+  if (!send || !online_) return;
+  for (const EditQueue::Entry& e : edits) store_.SetDevice(e.address, e.value);
+  backlog_ = std::move(edits);
+  FeedBacklog();
+  ui_.RefreshAllPages();
+}
+
+void LinkController::FeedBacklog() {
+  while (!backlog_.empty() && !queue_.Full()) {
+    queue_.QueuePush(backlog_.front().address, backlog_.front().value);
+    backlog_.pop_front();
+  }
+}
+
+void LinkController::EditWhileOffline(int d, int v) {
+  if (!lostLink_) return;
+  // One entry per word, with its latest value; words the unit acts on keep every write in order.
+  if (!HasSideEffect(d)) {
+    for (auto it = offlineEdits_.rbegin(); it != offlineEdits_.rend(); ++it) {
+      if (it->address == d) {
+        it->value = v;
+        return;
+      }
+      if (HasSideEffect(it->address)) break;
+    }
+  }
+  offlineEdits_.push_back({d, v});
+}
+
+// ---- self-healing after a loss
+
+void LinkController::StartHealing() {
+  healing_ = true;
+  healAttempt_ = 0;
+  ScheduleHeal();
+}
+
+void LinkController::ScheduleHeal() {
+  const auto last = static_cast<int>(kHealDelaysS.size()) - 1;
+  healWaitS_ = kHealDelaysS[static_cast<std::size_t>(std::min(healAttempt_, last))];
+  ++healAttempt_;
+  autoSearch_ = false;
+  healTimer_.Start();
+}
+
+void LinkController::StopHealing() {
+  healing_ = false;
+  autoSearch_ = false;
+  healTimer_.Stop();
+}
+
+void LinkController::HealTimerTimer() {
+  if (--healWaitS_ > 0) return;
+  healTimer_.Stop();
+  autoSearch_ = true;
+  StartSearch();
 }
 
 void LinkController::LinkLost() {
@@ -237,14 +337,16 @@ void LinkController::LinkLost() {
   store_.SendSuppressed = false;
   online_ = false;
   modeNameAwaited_ = false;
+  lostLink_ = true;
   SetLinkButton(false);
   SetStatus(StatusText(LinkStatus::OffLine));
   SetColour(kOfflineColour);
   ShowStatusWindow(false);
   ShowMessage(LinkMessage::LinkLost);
+  if (selfHealing_) StartHealing();
 }
 
-void LinkController::SearchFailed() {
+void LinkController::SearchFailed(bool writeInterrupted) {
   timer2_.Stop();
   timer1_.Stop();
   store_.SendSuppressed = false;
@@ -253,11 +355,20 @@ void LinkController::SearchFailed() {
   SetColour(kOfflineColour);
   SetLinkButton(false);
   ShowStatusWindow(false);
-  ShowMessage(LinkMessage::LinkFailed);
+  if (writeInterrupted) lostLink_ = true;
+  if (healing_) {
+    // The loss was shown once; the next attempt follows quietly.
+    ScheduleHeal();
+    return;
+  }
+  ShowMessage(writeInterrupted ? LinkMessage::WriteInterrupted : LinkMessage::LinkFailed);
 }
 
 void LinkController::TakeDown() {
   ui_.HideHiddenPageTab();
+  lostLink_ = false;
+  offlineEdits_.clear();
+  backlog_.clear();
   online_ = false;
   SetLinkButton(false);
   timer1_.Stop();
@@ -297,6 +408,7 @@ void LinkController::HoldTimerTimer() {
     }
   }
 
+  FeedBacklog();
   if (flags_.SendReady == 1 && !queue_.Empty()) {
     flags_.SendReady = 0;
     miss_ = 0;
@@ -309,25 +421,21 @@ void LinkController::HoldTimerTimer() {
       miss_ = 0;
       pending_ = PendingCommand::Recall;
     }
-    SendWordFrame(WriteType, e.address, e.value);
-    inFlightUnacked_ = true;
+    const EditQueue::Entry sent = e;
+    SendWordFrame(WriteType, sent.address, sent.value);
+    RecordSent(sent.address, sent.value);
   }
 
   if (online_ && tick_ == kTicksPerSecond) {
     tick_ = 0;
     ++miss_;
-    if (flags_.SendReady == 1) {
+    if (flags_.SendReady == 1 && acksOwed_ == 0) {
       flags_.SendReady = 0;
       miss_ = 0;
       SendLinkCode(KeepAlive);
+      ++acksOwed_;
     } else if (miss_ % 2 == 0) {
-      // The last queued edit is sent again too: a keep-alive in its place would drop it.
-      if (!queue_.Empty() || inFlightUnacked_) {
-        const EditQueue::Entry& e = queue_.InFlight();
-        SendWordFrame(WriteType, e.address, e.value);
-      } else {
-        SendLinkCode(KeepAlive);
-      }
+      ResendUnacknowledged();
     }
     if (miss_ > kKeepAliveMisses) {
       miss_ = 0;
@@ -335,6 +443,37 @@ void LinkController::HoldTimerTimer() {
       LinkEvent(LinkEventKind::LinkLost);
     }
   }
+}
+
+}  // namespace morvelin
+
+namespace morvelin {
+
+// ---- acknowledgement accounting of the hold step
+
+// The unit acknowledges in order but without naming the frame, so everything sent since all was
+// last acknowledged stays a candidate for the resend, each word with the value it was last sent.
+void LinkController::RecordSent(int address, int value) {
+  ++acksOwed_;
+  std::erase_if(unacked_, [address](const EditQueue::Entry& e) { return e.address == address; });
+  unacked_.push_back({address, value});
+}
+
+void LinkController::ForgetOwedAcks() {
+  acksOwed_ = 0;
+  unacked_.clear();
+}
+
+// Exactly what went out without its acknowledgement, with its own values; a keep-alive when that
+// was all. Each frame sent again owes one acknowledgement.
+void LinkController::ResendUnacknowledged() {
+  if (unacked_.empty()) {
+    SendLinkCode(KeepAlive);
+    acksOwed_ = 1;
+    return;
+  }
+  for (const EditQueue::Entry& e : unacked_) SendWordFrame(WriteType, e.address, e.value);
+  acksOwed_ = static_cast<int>(unacked_.size());
 }
 
 }  // namespace morvelin

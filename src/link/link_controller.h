@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ class LinkController : public EditSender {
   static constexpr int kHoldIntervalMs = 20;
   static constexpr int kReadSteps = 38;
   static constexpr int kWriteSteps = 29;
+  static constexpr int kHealIntervalMs = 1000;
+  // Seconds before each automatic search after a link loss; the last one repeats.
+  static constexpr std::array<int, 5> kHealDelaysS{1, 2, 5, 10, 30};
 
   enum class Direction { Read, Write };
   enum class PendingCommand { None, Recall, Save };
@@ -55,8 +59,14 @@ class LinkController : public EditSender {
   void Timer1Timer();
   void Timer2Timer();
   void HoldTimerTimer();
+  // Counts down to the next automatic search after a link loss.
+  void HealTimerTimer();
   // The port's notification of waiting bytes.
   void OnBytesAvailable(int count);
+  // The port failed and closed itself.
+  void OnPortError();
+  // Off for one-shot users (the command line): a lost link then stays down.
+  void SetSelfHealing(bool on) { selfHealing_ = on; }
 
   // Transfers.
   void SendStep(int step, Direction direction);
@@ -73,6 +83,7 @@ class LinkController : public EditSender {
   bool LinkOnline() const override { return online_; }
   void SendEdit(int deviceAddress, int value) override;
   void MarkNotReady() override { flags_.SendReady = 0; }
+  void EditWhileOffline(int deviceAddress, int value) override;
 
   // Encoders: send only while the port is open; write errors are left to the supervision.
   void SendWordFrame(std::uint8_t type, int address, int value);
@@ -91,6 +102,14 @@ class LinkController : public EditSender {
   const LinkTimer& Timer1() const { return timer1_; }
   const LinkTimer& Timer2() const { return timer2_; }
   const LinkTimer& HoldTimer() const { return holdTimer_; }
+  const LinkTimer& HealTimer() const { return healTimer_; }
+  // A search started by the link itself after a loss, without the status window.
+  bool AutoSearch() const { return autoSearch_; }
+  bool Healing() const { return healing_; }
+  // Edits made since the link was lost, one per word, oldest first.
+  const std::deque<EditQueue::Entry>& OfflineEdits() const { return offlineEdits_; }
+  // Write frames sent since everything sent was last acknowledged (what a resend repeats).
+  const std::vector<EditQueue::Entry>& Unacknowledged() const { return unacked_; }
   int Tick() const { return tick_; }
   int Miss() const { return miss_; }
   int Done() const { return done_; }
@@ -109,8 +128,20 @@ class LinkController : public EditSender {
   void TryPort(int position);
   void LinkUp();
   void LinkLost();
-  void SearchFailed();
+  void SearchFailed(bool writeInterrupted);
   void StartTransfer(Direction direction, int total);
+  // Arms the answer the step just sent waits for.
+  void ArmStep();
+  bool StepAnswered() const;
+  void NoteReport(const Bytes& frame);
+  void RecordSent(int address, int value);
+  void ForgetOwedAcks();
+  void ResendUnacknowledged();
+  void StartHealing();
+  void ScheduleHeal();
+  void StopHealing();
+  void OfferOfflineEdits();
+  void FeedBacklog();
   void SendBlockWrite(int block, int first, int last);
   void SetLinkButton(bool pressed);
   void SetColour(Rgb colour);
@@ -127,11 +158,13 @@ class LinkController : public EditSender {
   LinkTimer timer1_;
   LinkTimer timer2_;
   LinkTimer holdTimer_;
+  LinkTimer healTimer_;
 
   std::vector<std::string> ports_;
   int selectedPort_ = -1;
   int searchPos_ = 0;
   int lastTried_ = -1;
+  int searchRound_ = 0;  // every port is probed twice before the search fails
 
   bool online_ = false;
   LinkFlags flags_;
@@ -147,8 +180,28 @@ class LinkController : public EditSender {
   std::array<std::uint8_t, 2> requestBytes_{};
   bool modeNameAwaited_ = false;
 
+  // The answer the current transfer step waits for.
+  enum class StepPhase { Sent, Waited, Resent };
+  StepPhase stepPhase_ = StepPhase::Sent;
+  int armedStep_ = -1;
+  bool readAnswered_ = false;
+  std::vector<bool> wordsReported_;  // block steps: the words of the block reported since the request
+  int acksAwaited_ = 0;              // write steps
+
   EditQueue queue_;
-  bool inFlightUnacked_ = false;  // a queued edit went out and awaits its acknowledgement
+  // Hold step accounting: acknowledgements owed for the write frames sent while online.
+  int acksOwed_ = 0;
+  std::vector<EditQueue::Entry> unacked_;
+
+  bool selfHealing_ = true;
+  bool healing_ = false;     // the link was lost and is being searched for by itself
+  bool autoSearch_ = false;  // the running search was started by the link itself
+  bool lostLink_ = false;    // from a loss until the link is up again: edits are remembered
+  int healAttempt_ = 0;
+  int healWaitS_ = 0;
+  std::deque<EditQueue::Entry> offlineEdits_;
+  std::deque<EditQueue::Entry> backlog_;  // accepted offline edits the queue had no room for
+
   TextPair status_ = StatusText(LinkStatus::OffLine);
   StatusWindowModel window_;
 };

@@ -83,11 +83,50 @@ void LinkController::StartTransfer(Direction direction, int total) {
   direction_ = direction;
 }
 
+void LinkController::ArmStep() {
+  stepPhase_ = StepPhase::Sent;
+  armedStep_ = done_;
+  readAnswered_ = false;
+  wordsReported_.clear();
+  if (direction_ == Direction::Read && done_ <= kLastBlockStep)
+    wordsReported_.assign(static_cast<std::size_t>(BlockLengths(done_)), false);
+  // Block 0 goes as two frames, and the last step carries the input-source word as well.
+  acksAwaited_ = direction_ == Direction::Write && (done_ == 0 || done_ == kLastBlockStep) ? 2 : 1;
+}
+
+bool LinkController::StepAnswered() const {
+  return direction_ == Direction::Read ? readAnswered_ : acksAwaited_ == 0;
+}
+
+// Only the answer to the request outstanding counts; anything else is stored and nothing more.
+void LinkController::NoteReport(const Bytes& f) {
+  if (!timer2_.Running() || direction_ != Direction::Read || readAnswered_ || f.size() < 7) return;
+  const int block = f[4];
+  const int index = f[5];
+  if (armedStep_ <= kLastBlockStep) {
+    if (block != armedStep_) return;
+    const int words = (f[2] - 4) / 2;
+    const int length = static_cast<int>(wordsReported_.size());
+    for (int k = index; k < index + words && k < length; ++k) wordsReported_[static_cast<std::size_t>(k)] = true;
+    readAnswered_ = std::all_of(wordsReported_.begin(), wordsReported_.end(), [](bool b) { return b; });
+    return;
+  }
+  if (block != kStatusBlock) return;
+  if (armedStep_ == kModeNameStep) {
+    readAnswered_ = index == (ModeNameAddr & 0xFF);
+    return;
+  }
+  for (const StatusRequest& r : kStatusRequests)
+    if (r.step == armedStep_) readAnswered_ = index == (r.address & 0xFF);
+}
+
 // Each start awaits the answer to its first step with the same time-outs as every later step,
 // so that a unit that falls silent right after answering cannot leave the transfer hanging.
 void LinkController::StartLinking() {
   StartTransfer(Direction::Read, kReadSteps);
+  ForgetOwedAcks();
   SendStep(0, Direction::Read);
+  ArmStep();
   flags_.TransferPhase = kPhaseSent;
   t2_ = 0;
   online_ = false;
@@ -99,7 +138,9 @@ void LinkController::StartLinking() {
 void LinkController::StartLoading() {
   StartTransfer(Direction::Read, kReadSteps);
   SetStatus(StatusText(LinkStatus::Loading));
+  ForgetOwedAcks();
   SendStep(0, Direction::Read);
+  ArmStep();
   flags_.TransferPhase = kPhaseSent;
   t2_ = 0;
   online_ = false;
@@ -112,6 +153,10 @@ void LinkController::StartDownload() {
   SetStatus(StatusText(LinkStatus::Download));
   online_ = false;
   SendStep(0, Direction::Write);
+  ArmStep();
+  // Acknowledgements still owed to the hold step (the last keep-alive) arrive first.
+  acksAwaited_ += acksOwed_;
+  ForgetOwedAcks();
   flags_.TransferPhase = kPhaseSent;
   t2_ = 0;
   ui_.LinkEventDone(LinkEventKind::StartDownload);
@@ -120,8 +165,8 @@ void LinkController::StartDownload() {
 void LinkController::Timer2Timer() {
   if (t2_ < kMaxT2) ++t2_;
   ShowStatusWindow(true, true);
-  const int phase = flags_.TransferPhase;
-  if (phase == kPhaseReported || (phase == kPhaseAcked && direction_ == Direction::Write)) {
+  // Each step waits for its own answer, whatever else arrives, and always times out.
+  if (StepAnswered()) {
     if (done_ >= total_) {
       flags_.TransferPhase = kPhaseIdle;
       timer2_.Stop();
@@ -142,16 +187,21 @@ void LinkController::Timer2Timer() {
       ++done_;
     }
     SendStep(done_, direction_);
+    ArmStep();
     flags_.TransferPhase = kPhaseSent;
     t2_ = 0;
-  } else if (phase == kPhaseSent && t2_ > kResendAfter) {
+  } else if (stepPhase_ == StepPhase::Sent && t2_ > kResendAfter) {
+    stepPhase_ = StepPhase::Waited;
     flags_.TransferPhase = kPhaseWaited;
     t2_ = 0;
-  } else if (phase == kPhaseWaited && t2_ > kResendWait) {
+  } else if (stepPhase_ == StepPhase::Waited && t2_ > kResendWait) {
     SendStep(done_, direction_);
+    // Words already reported stay reported; the frames written again are acknowledged again.
+    if (direction_ == Direction::Write) acksAwaited_ = done_ == 0 || done_ == kLastBlockStep ? 2 : 1;
+    stepPhase_ = StepPhase::Resent;
     flags_.TransferPhase = kPhaseResent;
     t2_ = 0;
-  } else if (phase == kPhaseResent && t2_ >= kFailWait) {
+  } else if (stepPhase_ == StepPhase::Resent && t2_ >= kFailWait) {
     flags_.TransferPhase = kPhaseIdle;
     LinkEvent(LinkEventKind::SearchFailed);
   }
@@ -160,8 +210,12 @@ void LinkController::Timer2Timer() {
 // ---- single edits
 
 void LinkController::SendEdit(int d, int v) {
-  tick_ = 0;
+  // A newer value of a word waiting for the queue replaces the one accepted from offline.
+  std::erase_if(backlog_, [d](const EditQueue::Entry& e) { return e.address == d && !HasSideEffect(d); });
   if (flags_.SendReady == 1 && queue_.Empty()) {
+    // Only a frame actually sent restarts the resend clock: an edit that merely queues must
+    // not hold back the resend of a lost acknowledgement.
+    tick_ = 0;
     flags_.TransferPhase = kPhaseIdle;
     if (d == ModeRecallAddr) {
       SetStatus(StatusText(LinkStatus::Loading));
@@ -177,6 +231,7 @@ void LinkController::SendEdit(int d, int v) {
     queue_.QueuePush(d, v);
     queue_.QueuePop();
     SendWordFrame(WriteType, d, v);
+    RecordSent(d, v);
     if (pending_ != PendingCommand::None) flags_.SendReady = 0;
     return;
   }
@@ -198,6 +253,7 @@ bool LinkController::SaveMode(int k, const std::string& name) {
   text.push_back('\0');
   text += kept;
   SendText(ModeSaveAddr, text);
+  ++acksOwed_;
   pending_ = PendingCommand::Save;
   // Only the save's own acknowledgement may complete it.
   flags_.SendReady = 0;
@@ -218,10 +274,12 @@ void LinkController::ModeSaved() {
 
 void LinkController::ChangePanelPassword(const std::string& text) {
   SendText(PanelPassAddr, text.substr(0, 4));
+  if (online_) ++acksOwed_;
 }
 
 void LinkController::ChangeSystemPassword(const std::string& text) {
   SendText(SystemPassAddr, text.substr(0, 6));
+  if (online_) ++acksOwed_;
 }
 
 }  // namespace morvelin

@@ -60,6 +60,8 @@ class LinkUi {
   virtual void UpdateStatusWindow(const StatusWindowModel& model, bool bringToFront) = 0;
   // One OK button.
   virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
+  // A Yes/No question; true for Yes.
+  virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
 
   // Told after every state change of the link, once it has been carried out.
   virtual void LinkEventDone(LinkEventKind) {}

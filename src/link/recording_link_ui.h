@@ -28,6 +28,8 @@ class RecordingLinkUi : public LinkUi {
   std::vector<std::string> Diagnostics;
   StatusWindowModel StatusWindow;
   std::vector<Message> Messages;
+  std::vector<Message> Questions;
+  bool Answer = false;  // the answer to every question
   std::vector<LinkEventKind> Events;
   int Acks = 0;
 
@@ -55,6 +57,10 @@ class RecordingLinkUi : public LinkUi {
   void UpdateStatusWindow(const StatusWindowModel& model, bool) override { StatusWindow = model; }
   void ShowMessage(const std::string& caption, const std::string& text) override {
     Messages.push_back({caption, text});
+  }
+  bool AskYesNo(const std::string& caption, const std::string& text) override {
+    Questions.push_back({caption, text});
+    return Answer;
   }
   void LinkEventDone(LinkEventKind kind) override { Events.push_back(kind); }
   void Acknowledged() override { ++Acks; }

@@ -37,12 +37,15 @@ inline const TextPair& StatusText(LinkStatus s) {
   return kLinkStatusTexts[static_cast<std::size_t>(s)];
 }
 
-enum class LinkMessage { LinkLost, LinkFailed, SaveSuccess };
+enum class LinkMessage { LinkLost, LinkFailed, SaveSuccess, WriteInterrupted };
 
-inline constexpr std::array<TextPair, 3> kLinkMessageTexts{{
+inline constexpr std::array<TextPair, 4> kLinkMessageTexts{{
     {"已断开连接!", "Off Line!"},
     {"连接失败!", "Off Line!"},
     {"保存成功!", "Save Success!"},
+    {"连接失败! 设备现在可能混有新旧两套设置。连接恢复后请重新载入。",
+     "Off Line! The unit may now hold a mix of old and new settings. Load the file again once the link is "
+     "back."},
 }};
 
 inline const TextPair& MessageText(LinkMessage m) {
@@ -50,6 +53,14 @@ inline const TextPair& MessageText(LinkMessage m) {
 }
 
 inline constexpr TextPair kMessageCaption{"提示", "Confirm"};
+inline constexpr TextPair kQuestionCaption{"Confirm", "Confirm"};
+
+// Asked after the link has healed and the unit's memory has been read again.
+inline std::string OfflineEditsQuestion(int changes, int uiLanguage) {
+  const std::string n = std::to_string(changes);
+  return uiLanguage == 1 ? "离线期间做了 " + n + " 处修改。要把它们发送到设备吗？"
+                         : n + " changes were made while the unit was offline. Send them to the unit?";
+}
 inline constexpr TextPair kLinkButtonPressed{"断开", "Unlink"};
 inline constexpr TextPair kLinkButtonNormal{"联机", "link"};
 inline constexpr TextPair kStatusWindowCaption{"设备状态", "Device Staus"};

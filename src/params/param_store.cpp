@@ -73,7 +73,11 @@ void ParamStore::SetParam(int a, Word v) {
   SetView(a, v);
   const int d = DeviceAddressOf(a);
   SetDevice(d, v);
-  if (SendSuppressed || sender_ == nullptr || !sender_->LinkOnline()) return;
+  if (SendSuppressed || sender_ == nullptr) return;
+  if (!sender_->LinkOnline()) {
+    sender_->EditWhileOffline(d, v);
+    return;
+  }
   sender_->SendEdit(d, v);
 }
 

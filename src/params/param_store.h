@@ -22,6 +22,8 @@ class EditSender {
   virtual void SendEdit(int deviceAddress, int value) = 0;
   // Paced edits: the following edits queue and leave one per acknowledgement.
   virtual void MarkNotReady() = 0;
+  // An edit that would have been sent, made while the link is not online.
+  virtual void EditWhileOffline(int /*deviceAddress*/, int /*value*/) {}
 };
 
 inline constexpr int kModeCount = 16;

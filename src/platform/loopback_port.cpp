@@ -91,6 +91,12 @@ void LoopbackPort::Tick() {
   if (moved) NotifyReceived(BytesAvailable());
 }
 
+void LoopbackPort::Fail() {
+  if (!open_) return;
+  Close();
+  NotifyError();
+}
+
 void LoopbackPort::DeliverNow() {
   // Answers provoked by the handlers below stay paced, so a chatty handler cannot loop here.
   for (std::size_t n = inFlight_.size(); n > 0 && !inFlight_.empty(); --n) {

@@ -43,6 +43,8 @@ class LoopbackPort : public SerialPort {
   void DeliverNow();
   // Bytes sent by the unit that have not arrived yet.
   int PendingBytes() const;
+  // The device fails as a removed adapter does: the port closes and tells its owner.
+  void Fail();
 
  private:
   void OnUnitOutput();

@@ -4,6 +4,30 @@ namespace morvelin {
 
 QtSerialPort::QtSerialPort() {
   QObject::connect(&port_, &QSerialPort::readyRead, [this] { NotifyReceived(BytesAvailable()); });
+  QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) { OnError(e); });
+}
+
+void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::NoError:
+    case QSerialPort::TimeoutError:
+    case QSerialPort::OpenError:  // Open() reports it
+    case QSerialPort::NotOpenError:
+      return;
+    default:
+      break;
+  }
+  if (opening_ || !port_.isOpen()) return;  // the modem-line ioctls a pseudo-terminal refuses
+  // Out of the failing call: the owner may act on the port from its handler.
+  QMetaObject::invokeMethod(
+      &port_,
+      [this, opened = opened_] {
+        if (!port_.isOpen() || opened != opened_) return;  // closed, or opened again, meanwhile
+        port_.close();
+        port_.clearError();
+        NotifyError();
+      },
+      Qt::QueuedConnection);
 }
 
 QtSerialPort::~QtSerialPort() {
@@ -26,9 +50,12 @@ bool QtSerialPort::Open() {
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!port_.open(QIODevice::ReadWrite)) return false;
+  ++opened_;
   // A pseudo-terminal has no modem lines and refuses these ("Inappropriate ioctl"); it works anyway.
+  opening_ = true;
   port_.setDataTerminalReady(true);
   port_.setRequestToSend(true);
+  opening_ = false;
   port_.clearError();
   return true;
 }

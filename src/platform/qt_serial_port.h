@@ -1,5 +1,7 @@
 #pragma once
 // The machine's serial ports through QSerialPort: 115200 8N1, no flow control, DTR and RTS on.
+// A port that fails while open (device removed, I/O error) is closed at once and reported: left
+// open, a vanished device keeps the event loop spinning on its descriptor.
 
 #include <QSerialPort>
 #include <string>
@@ -30,7 +32,11 @@ class QtSerialPort : public SerialPort {
   }
 
  private:
+  void OnError(QSerialPort::SerialPortError error);
+
   QSerialPort port_;
+  bool opening_ = false;
+  int opened_ = 0;  // counts the opens, so a failure is only acted on for the port it hit
 };
 
 }  // namespace morvelin

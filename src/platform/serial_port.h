@@ -30,14 +30,20 @@ class SerialPort {
 
   // Called on the UI thread when bytes have arrived, with the number waiting.
   void SetReceiveHandler(std::function<void(int)> handler) { onReceived_ = std::move(handler); }
+  // Called on the UI thread after an open port failed (device removed, I/O error) and was closed.
+  void SetErrorHandler(std::function<void()> handler) { onError_ = std::move(handler); }
 
  protected:
   void NotifyReceived(int waiting) {
     if (onReceived_) onReceived_(waiting);
   }
+  void NotifyError() {
+    if (onError_) onError_();
+  }
 
  private:
   std::function<void(int)> onReceived_;
+  std::function<void()> onError_;
 };
 
 // The machine's serial port names, in a fixed order.

@@ -95,4 +95,8 @@ void WindowLinkUi::ShowMessage(const std::string& caption, const std::string& te
   messages_.Show(&window_, QString::fromStdString(caption), QString::fromStdString(text));
 }
 
+bool WindowLinkUi::AskYesNo(const std::string& caption, const std::string& text) {
+  return messages_.AskYesNo(&window_, QString::fromStdString(caption), QString::fromStdString(text));
+}
+
 }  // namespace morvelin

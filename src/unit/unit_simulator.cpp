@@ -1,6 +1,8 @@
 #include "unit/unit_simulator.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 
 #include "platform/termination_signals.h"
 #include "unit/pty_unit_server.h"
@@ -8,12 +10,23 @@
 
 namespace morvelin {
 
+namespace {
+
+constexpr int kClockMs = 2;  // how finely held-back answers are released
+
+}  // namespace
+
 int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std::ostream& err) {
   TerminationSignals stopSignals([](int) { QCoreApplication::quit(); });
   if (!stopSignals.IsWatching()) err << "warning: cannot watch SIGINT/SIGTERM\n";
 
   VirtualUnit unit;
   if (options.wordsPerReport > 0) unit.wordsPerReport = options.wordsPerReport;
+  unit.faults.latencyMs = options.latencyMs;
+  unit.faults.noisePercent = options.noisePercent;
+  unit.faults.badChecksumPercent = options.badChecksumPercent;
+  unit.faults.dropAckPercent = options.dropAckPercent;
+  unit.Seed(options.seed);
   PtyUnitServer server(unit);
   std::string error;
   if (!server.Start(&error)) {
@@ -24,6 +37,25 @@ int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std
     err << "cannot link " << options.linkPath << ": " << error << '\n';
     return 1;
   }
+
+  QElapsedTimer elapsed;
+  elapsed.start();
+  QTimer clock;
+  if (options.latencyMs > 0) {
+    QObject::connect(&clock, &QTimer::timeout, [&] { unit.SetTime(elapsed.elapsed()); });
+    clock.setTimerType(Qt::PreciseTimer);
+    clock.start(kClockMs);
+  }
+  QTimer silence;
+  if (options.silentAfterS >= 0) {
+    silence.setSingleShot(true);
+    QObject::connect(&silence, &QTimer::timeout, [&] {
+      unit.faults.silent = true;
+      err << "silent from now on\n";
+    });
+    silence.start(options.silentAfterS * 1000);
+  }
+
   out << server.SlavePath() << std::endl;
   return QCoreApplication::exec();
 }

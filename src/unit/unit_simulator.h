@@ -1,6 +1,8 @@
 #pragma once
-// The unit simulator program: a VirtualUnit on a pseudo-terminal until SIGINT or SIGTERM.
+// The unit simulator program: a VirtualUnit on a pseudo-terminal until SIGINT or SIGTERM,
+// optionally misbehaving as a unit on a poor line does.
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 
@@ -9,6 +11,12 @@ namespace morvelin {
 struct UnitSimulatorOptions {
   std::string linkPath;    // empty: no symbolic link
   int wordsPerReport = 0;  // 0: the unit's default
+  int latencyMs = 0;       // every answer leaves this long after its frame arrived
+  int noisePercent = 0;    // share of answers behind a burst of line noise
+  int badChecksumPercent = 0;
+  int dropAckPercent = 0;
+  int silentAfterS = -1;  // -1: never; otherwise the unit stops answering after so many seconds
+  std::uint32_t seed = 1;
 };
 
 // Runs the event loop of the existing application object; returns the exit code.

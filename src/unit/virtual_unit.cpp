@@ -220,11 +220,54 @@ void VirtualUnit::WriteWord(int address, Word value) {
 }
 
 void VirtualUnit::Ack() {
-  if (!faults.noAck) Transmit({kAckStart, faults.altAck ? kAckAlt : kAckOk});
+  if (faults.noAck) return;
+  if (faults.dropNextAcks > 0) {
+    --faults.dropNextAcks;
+    return;
+  }
+  if (Roll(faults.dropAckPercent)) return;
+  ++acksSent_;
+  Transmit({kAckStart, faults.altAck ? kAckAlt : kAckOk});
 }
 
 void VirtualUnit::Report(int address, std::span<const std::uint8_t> data) {
-  Transmit(ParamFrame(faults.reportAsRead ? ReadType : WriteType, address, data));
+  Bytes frame = ParamFrame(faults.reportAsRead ? ReadType : WriteType, address, data);
+  bool corrupt = Roll(faults.badChecksumPercent);
+  if (faults.badNextChecksums > 0) {
+    --faults.badNextChecksums;
+    corrupt = true;
+  }
+  if (corrupt) ++frame.back();
+  Transmit(std::move(frame));
+}
+
+bool VirtualUnit::Roll(int percent) {
+  if (percent <= 0) return false;
+  return static_cast<int>(random_() % 100) < percent;
+}
+
+// Line noise never forms a start byte of its own; half the bursts end in the acknowledgement's
+// start byte, which a receiver must not let swallow the frame behind it.
+Bytes VirtualUnit::NoiseBurst() {
+  Bytes burst(1 + random_() % 8);
+  for (std::uint8_t& b : burst) {
+    do {
+      b = static_cast<std::uint8_t>(random_());
+    } while (b == kFrameStart || b == kAckStart);
+  }
+  if (random_() % 2 == 0) burst.back() = kAckStart;
+  return burst;
+}
+
+void VirtualUnit::SetTime(long ms) {
+  now_ = ms;
+  bool released = false;
+  while (!delayed_.empty() && delayed_.front().first <= now_) {
+    Release(std::move(delayed_.front().second));
+    delayed_.pop_front();
+    released = true;
+  }
+  if (released && onOutput_) onOutput_();
 }
 
 void VirtualUnit::ReportWords(int block, int first, int count) {
@@ -243,9 +286,21 @@ void VirtualUnit::ReportWords(int block, int first, int count) {
 }
 
 void VirtualUnit::Transmit(Bytes bytes) {
-  if (faults.noiseBetweenFrames) bytes.insert(bytes.begin(), faults.noise.begin(), faults.noise.end());
-  outbox_.push_back(std::move(bytes));
+  if (faults.latencyMs > 0) {
+    delayed_.emplace_back(now_ + faults.latencyMs, std::move(bytes));
+    return;
+  }
+  Release(std::move(bytes));
   if (onOutput_) onOutput_();
+}
+
+void VirtualUnit::Release(Bytes bytes) {
+  if (faults.noiseBetweenFrames) bytes.insert(bytes.begin(), faults.noise.begin(), faults.noise.end());
+  if (Roll(faults.noisePercent)) {
+    const Bytes burst = NoiseBurst();
+    bytes.insert(bytes.begin(), burst.begin(), burst.end());
+  }
+  outbox_.push_back(std::move(bytes));
 }
 
 }  // namespace morvelin

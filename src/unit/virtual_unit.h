@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
+#include <random>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,6 +33,12 @@ class VirtualUnit {
     bool reportAsRead = false;  // reports carry type 0xB0 instead of 0xB7
     bool noiseBetweenFrames = false;  // noise bytes go out in front of every answer
     Bytes noise{0x00, 0x55, 0xB2, 0xBB, 0xAA, 0xFF, 0x7E};
+    int latencyMs = 0;  // answers leave this long after the frame arrived (the clock is SetTime's)
+    int noisePercent = 0;         // share of answers behind a burst of random noise, half ending in 0xEE
+    int badChecksumPercent = 0;   // share of reports with a wrong checksum
+    int dropAckPercent = 0;       // share of acknowledgements never sent
+    int dropNextAcks = 0;         // so many of the next acknowledgements are never sent
+    int badNextChecksums = 0;     // so many of the next reports carry a wrong checksum
   };
 
   struct Mode {
@@ -51,6 +59,15 @@ class VirtualUnit {
   bool HasOutput() const { return !outbox_.empty(); }
   // Called whenever the unit has put something on the line. One listener: the port serving the unit.
   void SetOutputHandler(std::function<void()> handler) { onOutput_ = std::move(handler); }
+
+  // The unit's clock in milliseconds: answers delayed by the latency leave once it has come.
+  void SetTime(long ms);
+  // Answers still held back by the latency.
+  int DelayedAnswers() const { return static_cast<int>(delayed_.size()); }
+  // Seeds the draws of the random faults.
+  void Seed(std::uint32_t seed) { random_.seed(seed); }
+  // Acknowledgements and reports sent since the start, faults left out.
+  int AcksSent() const { return acksSent_; }
 
   // Spontaneous report of the device identifier (to 0x1E40, four bytes).
   void SendDeviceId();
@@ -104,6 +121,9 @@ class VirtualUnit {
   void Report(int address, std::span<const std::uint8_t> data);
   void ReportWords(int block, int first, int count);
   void Transmit(Bytes bytes);
+  void Release(Bytes bytes);
+  bool Roll(int percent);
+  Bytes NoiseBurst();
 
   // The store's DeviceImage is the unit's memory; the selection is unused but the store needs one.
   // Both live on the heap, as the modes do: together they are over half a megabyte.
@@ -121,6 +141,10 @@ class VirtualUnit {
   std::vector<Bytes> received_;
   std::vector<Bytes> outbox_;
   std::function<void()> onOutput_;
+  long now_ = 0;
+  std::deque<std::pair<long, Bytes>> delayed_;
+  std::mt19937 random_{1};
+  int acksSent_ = 0;
 };
 
 }  // namespace morvelin

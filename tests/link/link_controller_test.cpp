@@ -91,10 +91,16 @@ TEST(LinkSearch, UnitOnTheSecondPortIsLinkedOnTickThree) {
   EXPECT_TRUE(rig.ui.Messages.empty());
 }
 
-TEST(LinkSearch, NoUnitOnTwoPortsFailsOnTickFour) {
+TEST(LinkSearch, NoUnitOnTwoPortsFailsAfterProbingEachTwice) {
   LinkRig rig({"COM1", "COM2"}, "COM9");
   rig.Search();
-  rig.Run(3000);
+  // Ticks 1, 2 and 4, 5 probe the ports; 3 and 6 find the end of the list; 7 fails.
+  std::vector<std::string> probed;
+  for (int tick = 1; tick <= 6; ++tick) {
+    rig.Run(1000);
+    probed.push_back(rig.ui.StatusWindow.PortName);
+  }
+  EXPECT_EQ(probed, (std::vector<std::string>{"COM1", "COM2", "", "COM1", "COM2", ""}));
   EXPECT_TRUE(rig.ui.Messages.empty());
   EXPECT_TRUE(rig.link.Timer1().Running());
   rig.Run(1000);
@@ -388,9 +394,13 @@ TEST(LinkEdits, WaitingEditsMerge) {
     std::vector<Bytes> sent;
   } cases[] = {
       {"A A", {{A, 1}, {A, 2}}, {WordFrame(WriteType, A, 2)}},
-      {"A B A",
+      {"A B A: the second A replaces the first where it waits",
        {{A, 1}, {B, 5}, {A, 2}},
-       {WordFrame(WriteType, A, 1), WordFrame(WriteType, B, 5), WordFrame(WriteType, A, 2)}},
+       {WordFrame(WriteType, A, 2), WordFrame(WriteType, B, 5)}},
+      {"A link B A: no merge past the link word",
+       {{A, 1}, {X, 1}, {B, 5}, {A, 2}},
+       {WordFrame(WriteType, A, 1), WordFrame(WriteType, X, 1), WordFrame(WriteType, B, 5),
+        WordFrame(WriteType, A, 2)}},
   };
   for (const auto& c : cases) {
     LinkRig rig;

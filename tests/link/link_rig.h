@@ -1,7 +1,7 @@
 #pragma once
 // A link controller wired to a virtual unit through the loopback port, stepped on a simulated
-// clock of 20 ms steps: the unit's answers arrive at the start of each step, then the timers
-// that are due fire in the order search, transfer, hold.
+// clock of 20 ms steps: the unit's clock follows, its answers arrive at the start of each step,
+// then the timers that are due fire in the order search, transfer, hold, heal.
 
 #include <array>
 #include <string>
@@ -38,14 +38,16 @@ class LinkRig {
 
   void Step() {
     nowMs += kStepMs;
+    unit.SetTime(nowMs);
     port.DeliverNow();
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < kTimers; ++k) {
       const LinkTimer& t = Timer(k);
       if (!t.Running() || nowMs < clocks_[k].due) continue;
       clocks_[k].due += t.IntervalMs();
       if (k == 0) link.Timer1Timer();
       if (k == 1) link.Timer2Timer();
       if (k == 2) link.HoldTimerTimer();
+      if (k == 3) link.HealTimerTimer();
       port.DeliverNow();
       SyncClocks();
     }
@@ -74,7 +76,7 @@ class LinkRig {
   }
   // A timer started since the last look counts from now; call after acting from outside a step.
   void SyncClocks() {
-    for (std::size_t k = 0; k < 3; ++k) {
+    for (std::size_t k = 0; k < kTimers; ++k) {
       if (Timer(k).Starts() == clocks_[k].starts) continue;
       clocks_[k].starts = Timer(k).Starts();
       clocks_[k].due = nowMs + Timer(k).IntervalMs();
@@ -89,14 +91,15 @@ class LinkRig {
   }
 
  private:
+  static constexpr std::size_t kTimers = 4;
   struct Clock {
     int starts = 0;
     long due = 0;
   };
   const LinkTimer& Timer(std::size_t k) const {
-    return k == 0 ? link.Timer1() : k == 1 ? link.Timer2() : link.HoldTimer();
+    return k == 0 ? link.Timer1() : k == 1 ? link.Timer2() : k == 2 ? link.HoldTimer() : link.HealTimer();
   }
-  std::array<Clock, 3> clocks_{};
+  std::array<Clock, kTimers> clocks_{};
 };
 
 inline Bytes ModeNameRequest(int k) {

@@ -1,32 +1,88 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <functional>
 #include <iostream>
 
 #include "unit/unit_simulator.h"
 #include "unit/virtual_unit.h"
 
+namespace {
+
+constexpr int kUsageError = 2;
+
+struct NumberOption {
+  QCommandLineOption option;
+  int min;
+  int max;
+  std::function<void(morvelin::UnitSimulatorOptions&, int)> apply;
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("morvelin-unitsim");
+  QCoreApplication::setApplicationVersion(MORVELIN_VERSION);
 
+  using Options = morvelin::UnitSimulatorOptions;
   QCommandLineParser parser;
-  parser.setApplicationDescription("Serves a simulated unit on a pseudo-terminal and prints its path.");
-  parser.addHelpOption();
+  parser.setApplicationDescription(
+      "Serves a simulated unit on a pseudo-terminal and prints its path. The fault options make it "
+      "behave like a unit on a poor line.");
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption link("link", "Also make a symbolic link to the terminal at <path>.", "path");
-  const QCommandLineOption words("words-per-report", "Words per block report (1..125).", "n");
   parser.addOption(link);
-  parser.addOption(words);
-  parser.process(app);
+  const std::vector<NumberOption> numbers{
+      {{"words-per-report", "Words per block report (1..125).", "n"}, 1, morvelin::kMaxWordsPerReport,
+       [](Options& o, int v) { o.wordsPerReport = v; }},
+      {{"latency", "Answer every frame <ms> milliseconds after it arrived (0..10000).", "ms"}, 0, 10000,
+       [](Options& o, int v) { o.latencyMs = v; }},
+      {{"noise", "Put a burst of line noise, half of them ending in 0xEE, in front of <percent> of the "
+                 "answers (0..100).",
+        "percent"},
+       0, 100, [](Options& o, int v) { o.noisePercent = v; }},
+      {{"bad-checksum", "Give <percent> of the reports a wrong checksum (0..100).", "percent"}, 0, 100,
+       [](Options& o, int v) { o.badChecksumPercent = v; }},
+      {{"drop-acks", "Never send <percent> of the acknowledgements (0..100).", "percent"}, 0, 100,
+       [](Options& o, int v) { o.dropAckPercent = v; }},
+      {{"silent-after", "Stop answering <seconds> seconds after the start (0..86400).", "seconds"}, 0, 86400,
+       [](Options& o, int v) { o.silentAfterS = v; }},
+      {{"seed", "Seed of the random faults (0..2147483647; default 1).", "n"}, 0, 2147483647,
+       [](Options& o, int v) { o.seed = static_cast<std::uint32_t>(v); }},
+  };
+  for (const NumberOption& n : numbers) parser.addOption(n.option);
 
-  morvelin::UnitSimulatorOptions options;
+  if (!parser.parse(app.arguments())) {
+    std::cerr << parser.errorText().toStdString() << "\nTry --help.\n";
+    return kUsageError;
+  }
+  if (parser.isSet(help)) {
+    std::cout << parser.helpText().toStdString();
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    std::cout << "morvelin-unitsim " << MORVELIN_VERSION << '\n';
+    return 0;
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    std::cerr << "unexpected argument: " << parser.positionalArguments().first().toStdString()
+              << "\nTry --help.\n";
+    return kUsageError;
+  }
+
+  Options options;
   options.linkPath = parser.value(link).toStdString();
-  if (parser.isSet(words)) {
+  for (const NumberOption& n : numbers) {
+    if (!parser.isSet(n.option)) continue;
     bool ok = false;
-    options.wordsPerReport = parser.value(words).toInt(&ok);
-    if (!ok || options.wordsPerReport < 1 || options.wordsPerReport > morvelin::kMaxWordsPerReport) {
-      std::cerr << "--words-per-report takes a number from 1 to " << morvelin::kMaxWordsPerReport << '\n';
-      return 2;
+    const int v = parser.value(n.option).toInt(&ok);
+    if (!ok || v < n.min || v > n.max) {
+      std::cerr << "--" << n.option.names().first().toStdString() << " takes a number from " << n.min << " to "
+                << n.max << '\n';
+      return kUsageError;
     }
+    n.apply(options, v);
   }
   return morvelin::RunUnitSimulator(options, std::cout, std::cerr);
 }
