@@ -138,6 +138,23 @@ TEST(CliProgram, DumpsTheSimulatorOverAPseudoTerminal) {
   EXPECT_TRUE(err.contains("Online"));
 }
 
+TEST(CliProgram, DumpOfASlowNoisyUnitIsExactWordForWord) {
+  // The same unit in process, on a clean line, gives the expected dump.
+  std::ostringstream expected, demoErr;
+  CliCommand dumpCommand;
+  dumpCommand.kind = CliCommandKind::Dump;
+  ASSERT_EQ(RunCli(Options({"DEMO"}, dumpCommand), expected, demoErr), 0) << demoErr.str();
+
+  Simulator sim;
+  ASSERT_TRUE(sim.Start({"--latency", "40", "--noise", "30", "--words-per-report", "7", "--seed", "3"}));
+  QProcess dump;
+  dump.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", {"--port", sim.path, "dump"});
+  ASSERT_TRUE(dump.waitForFinished(60'000));
+  const QByteArray err = dump.readAllStandardError();
+  EXPECT_EQ(dump.exitCode(), 0) << err.toStdString();
+  EXPECT_EQ(dump.readAllStandardOutput().toStdString(), expected.str());
+}
+
 TEST(CliProgram, AUnitThatStopsAnsweringEndsTheCommandByTheLinkTimeOuts) {
   Simulator sim;
   ASSERT_TRUE(sim.Start());

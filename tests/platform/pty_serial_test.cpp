@@ -147,6 +147,61 @@ TEST(PtySerialTest, TheSimulatorRefusesABadReportSize) {
   EXPECT_TRUE(sim.readAllStandardOutput().isEmpty());
 }
 
+TEST(PtySerialTest, TheSimulatorOptions) {
+  const struct {
+    QStringList args;
+    int exitCode;
+    const char* output;  // on stdout for 0, on stderr otherwise
+  } cases[] = {
+      {{"--help"}, 0, "--silent-after"},
+      {{"-h"}, 0, "--bad-checksum"},
+      {{"--version"}, 0, "morvelin-unitsim " MORVELIN_VERSION},
+      {{"--frobnicate"}, 2, "frobnicate"},
+      {{"--latency"}, 2, "latency"},
+      {{"stray"}, 2, "stray"},
+      {{"--noise", "101"}, 2, "--noise takes a number from 0 to 100"},
+      {{"--drop-acks", "x"}, 2, "--drop-acks"},
+  };
+  for (const auto& c : cases) {
+    QProcess sim;
+    sim.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim"), c.args);
+    ASSERT_TRUE(sim.waitForFinished(5000)) << c.args.join(' ').toStdString();
+    EXPECT_EQ(sim.exitCode(), c.exitCode) << c.args.join(' ').toStdString();
+    const QByteArray text = c.exitCode == 0 ? sim.readAllStandardOutput() : sim.readAllStandardError();
+    EXPECT_TRUE(text.contains(c.output)) << c.args.join(' ').toStdString() << ": " << text.toStdString();
+  }
+  QProcess help;
+  help.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim"), {"--help"});
+  ASSERT_TRUE(help.waitForFinished(5000));
+  const QByteArray text = help.readAllStandardOutput();
+  for (const char* option : {"--link", "--words-per-report", "--latency", "--noise", "--bad-checksum",
+                             "--drop-acks", "--silent-after", "--seed", "--version", "--help"})
+    EXPECT_TRUE(text.contains(option)) << option;
+}
+
+TEST(PtySerialTest, APortWhoseDeviceVanishesClosesAndSaysSo) {
+  QProcess sim;
+  sim.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim"), {});
+  ASSERT_TRUE(sim.waitForStarted(5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sim.canReadLine(); }, 5000));
+  const std::string slave = sim.readLine().trimmed().toStdString();
+  QtSerialPort port;
+  port.SetPortName(slave);
+  ASSERT_TRUE(port.Open()) << port.ErrorText();
+  int errors = 0;
+  port.SetErrorHandler([&] { ++errors; });
+  Collector rx(port);
+  port.Write(LinkCodeFrame(LinkProbe));
+  ASSERT_TRUE(rx.WaitFor(2));
+  sim.kill();
+  ASSERT_TRUE(sim.waitForFinished(5000));
+  port.Write(LinkCodeFrame(KeepAlive));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return errors > 0; }, 3000));
+  EXPECT_FALSE(port.IsOpen());
+  QTest::qWait(200);
+  EXPECT_EQ(errors, 1);
+}
+
 TEST(QtPortListerTest, SortsNamesWithNumbersByValue) {
   EXPECT_EQ(SortedPortNames({"COM10", "ttyUSB0", "COM2", "COM1", "COM2", "ttyS10", "ttyS9"}),
             (std::vector<std::string>{"COM1", "COM2", "COM10", "ttyS9", "ttyS10", "ttyUSB0"}));

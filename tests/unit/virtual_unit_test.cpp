@@ -326,6 +326,83 @@ TEST(VirtualUnitTest, NoisePrecedesEveryAnswerAndHoldsNoStartByte) {
             std::vector<Bytes>{Report(InputSourceAddr, WordData(unit.WordAt(InputSourceAddr)))});
 }
 
+TEST(VirtualUnitTest, CountedFaultsHitTheNextAnswers) {
+  const Bytes statusReport = Report(InputSourceAddr, WordData(2));
+  Bytes badReport = statusReport;
+  ++badReport.back();
+  struct Case {
+    const char* what;
+    std::function<void(VirtualUnit::Faults&)> set;
+    std::vector<Bytes> answers;  // to probe, probe, read, read
+  };
+  const Case cases[] = {
+      {"the next acknowledgement is dropped", [](VirtualUnit::Faults& f) { f.dropNextAcks = 1; },
+       {{}, kAck, statusReport, statusReport}},
+      {"every acknowledgement is dropped", [](VirtualUnit::Faults& f) { f.dropAckPercent = 100; },
+       {{}, {}, statusReport, statusReport}},
+      {"the next report has a wrong checksum", [](VirtualUnit::Faults& f) { f.badNextChecksums = 1; },
+       {kAck, kAck, badReport, statusReport}},
+      {"every report has a wrong checksum", [](VirtualUnit::Faults& f) { f.badChecksumPercent = 100; },
+       {kAck, kAck, badReport, badReport}},
+  };
+  for (const Case& c : cases) {
+    VirtualUnit unit;
+    unit.SetWord(InputSourceAddr, 2);
+    c.set(unit.faults);
+    std::vector<Bytes> got;
+    for (const Bytes& f : {LinkCodeFrame(LinkProbe), LinkCodeFrame(LinkProbe), ReadRequest(InputSourceAddr),
+                           ReadRequest(InputSourceAddr)}) {
+      unit.Receive(f);
+      got.push_back(unit.TakeOutput());
+    }
+    EXPECT_EQ(got, c.answers) << c.what;
+  }
+}
+
+TEST(VirtualUnitTest, LatencyHoldsAnswersUntilTheirTime) {
+  VirtualUnit unit;
+  unit.faults.latencyMs = 150;
+  int notified = 0;
+  unit.SetOutputHandler([&] { ++notified; });
+  unit.SetTime(1000);
+  unit.Receive(LinkCodeFrame(LinkProbe));
+  unit.SetTime(1100);
+  unit.Receive(ReadRequest(InputSourceAddr));
+  EXPECT_FALSE(unit.HasOutput());
+  EXPECT_EQ(unit.DelayedAnswers(), 2);
+  unit.SetTime(1149);
+  EXPECT_FALSE(unit.HasOutput());
+  unit.SetTime(1150);
+  EXPECT_EQ(unit.TakeOutput(), kAck);
+  unit.SetTime(1250);
+  EXPECT_EQ(SplitAnswers(unit.TakeOutput()).frames.size(), 1u);
+  EXPECT_EQ(notified, 2);
+  EXPECT_EQ(unit.DelayedAnswers(), 0);
+}
+
+TEST(VirtualUnitTest, RandomNoiseBurstsHoldNoStartByteButMayEndInEE) {
+  VirtualUnit unit;
+  unit.faults.noisePercent = 100;
+  unit.Seed(5);
+  int endingInEE = 0;
+  for (int k = 0; k < 200; ++k) {
+    unit.Receive(LinkCodeFrame(LinkProbe));
+    const Bytes out = unit.TakeOutput();
+    ASSERT_GE(out.size(), 3u);
+    ASSERT_EQ(Bytes(out.end() - 2, out.end()), kAck);
+    const Bytes burst(out.begin(), out.end() - 2);
+    EXPECT_LE(burst.size(), 8u);
+    for (std::size_t i = 0; i + 1 < burst.size(); ++i) {
+      EXPECT_NE(burst[i], kFrameStart);
+      EXPECT_NE(burst[i], kAckStart);
+    }
+    EXPECT_NE(burst.back(), kFrameStart);
+    if (burst.back() == kAckStart) ++endingInEE;
+  }
+  EXPECT_GT(endingInEE, 50);
+  EXPECT_LT(endingInEE, 150);
+}
+
 TEST(VirtualUnitTest, SendsTheDeviceIdentifierOnDemand) {
   VirtualUnit unit;
   int announced = 0;
