@@ -145,9 +145,10 @@ void LinkController::OnPortError() {
     pending_ = PendingCommand::None;
     LinkEvent(LinkEventKind::LinkLost);
   } else if (timer1_.Running() || timer2_.Running()) {
-    SearchFailed(timer2_.Running() && direction_ == Direction::Write);
+    const bool heal = selfHealing_ && !healing_;
+    if (heal) healing_ = true;  // the failure below then schedules the first attempt
+    SearchFailed(timer2_.Running() && direction_ == Direction::Write, heal);
     ui_.LinkEventDone(LinkEventKind::SearchFailed);
-    if (selfHealing_ && !healing_) StartHealing();
   }
 }
 
@@ -342,11 +343,12 @@ void LinkController::LinkLost() {
   SetStatus(StatusText(LinkStatus::OffLine));
   SetColour(kOfflineColour);
   ShowStatusWindow(false);
-  ShowMessage(LinkMessage::LinkLost);
+  // Before the message: a message box waits for the user, the search must not.
   if (selfHealing_) StartHealing();
+  ShowMessage(LinkMessage::LinkLost);
 }
 
-void LinkController::SearchFailed(bool writeInterrupted) {
+void LinkController::SearchFailed(bool writeInterrupted, bool firstLoss) {
   timer2_.Stop();
   timer1_.Stop();
   store_.SendSuppressed = false;
@@ -357,9 +359,10 @@ void LinkController::SearchFailed(bool writeInterrupted) {
   ShowStatusWindow(false);
   if (writeInterrupted) lostLink_ = true;
   if (healing_) {
-    // The loss was shown once; the next attempt follows quietly.
+    if (firstLoss) healAttempt_ = 0;
     ScheduleHeal();
-    return;
+    // The loss is shown once; later attempts fail quietly.
+    if (!firstLoss) return;
   }
   ShowMessage(writeInterrupted ? LinkMessage::WriteInterrupted : LinkMessage::LinkFailed);
 }

@@ -128,7 +128,7 @@ class LinkController : public EditSender {
   void TryPort(int position);
   void LinkUp();
   void LinkLost();
-  void SearchFailed(bool writeInterrupted);
+  void SearchFailed(bool writeInterrupted, bool firstLoss = false);
   void StartTransfer(Direction direction, int total);
   // Arms the answer the step just sent waits for.
   void ArmStep();
