@@ -107,7 +107,8 @@ void LinkController::NoteReport(const Bytes& f) {
     if (block != armedStep_) return;
     const int words = (f[2] - 4) / 2;
     const int length = static_cast<int>(wordsReported_.size());
-    for (int k = index; k < index + words && k < length; ++k) wordsReported_[static_cast<std::size_t>(k)] = true;
+    for (int k = index; k < index + words && k < length; ++k)
+      wordsReported_[static_cast<std::size_t>(k)] = true;
     readAnswered_ = std::all_of(wordsReported_.begin(), wordsReported_.end(), [](bool b) { return b; });
     return;
   }

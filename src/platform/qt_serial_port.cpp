@@ -4,7 +4,8 @@ namespace morvelin {
 
 QtSerialPort::QtSerialPort() {
   QObject::connect(&port_, &QSerialPort::readyRead, [this] { NotifyReceived(BytesAvailable()); });
-  QObject::connect(&port_, &QSerialPort::errorOccurred, [this](QSerialPort::SerialPortError e) { OnError(e); });
+  QObject::connect(&port_, &QSerialPort::errorOccurred,
+                   [this](QSerialPort::SerialPortError e) { OnError(e); });
 }
 
 void QtSerialPort::OnError(QSerialPort::SerialPortError error) {

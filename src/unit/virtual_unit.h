@@ -33,12 +33,12 @@ class VirtualUnit {
     bool reportAsRead = false;  // reports carry type 0xB0 instead of 0xB7
     bool noiseBetweenFrames = false;  // noise bytes go out in front of every answer
     Bytes noise{0x00, 0x55, 0xB2, 0xBB, 0xAA, 0xFF, 0x7E};
-    int latencyMs = 0;  // answers leave this long after the frame arrived (the clock is SetTime's)
-    int noisePercent = 0;         // share of answers behind a burst of random noise, half ending in 0xEE
-    int badChecksumPercent = 0;   // share of reports with a wrong checksum
-    int dropAckPercent = 0;       // share of acknowledgements never sent
-    int dropNextAcks = 0;         // so many of the next acknowledgements are never sent
-    int badNextChecksums = 0;     // so many of the next reports carry a wrong checksum
+    int latencyMs = 0;           // answers leave this long after the frame arrived (the clock is SetTime's)
+    int noisePercent = 0;        // share of answers behind a burst of random noise, half ending in 0xEE
+    int badChecksumPercent = 0;  // share of reports with a wrong checksum
+    int dropAckPercent = 0;      // share of acknowledgements never sent
+    int dropNextAcks = 0;        // so many of the next acknowledgements are never sent
+    int badNextChecksums = 0;    // so many of the next reports carry a wrong checksum
   };
 
   struct Mode {

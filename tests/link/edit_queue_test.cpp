@@ -41,11 +41,14 @@ TEST(EditQueue, WordsWithSideEffectsKeepTheirPlaceAndOrder) {
     Entries sent;
   };
   const Case cases[] = {
-      {"link words never merge", {{kMusicLink, 1}, {kMusicLink, 0}, {kMusicLink, 1}},
+      {"link words never merge",
+       {{kMusicLink, 1}, {kMusicLink, 0}, {kMusicLink, 1}},
        {{kMusicLink, 1}, {kMusicLink, 0}, {kMusicLink, 1}}},
       {"commands never merge", {{kRecall, 3}, {kRecall, 3}}, {{kRecall, 3}, {kRecall, 3}}},
       {"no merge past a link word", {{5, 1}, {kMusicLink, 1}, {5, 2}}, {{5, 1}, {kMusicLink, 1}, {5, 2}}},
-      {"merge after the link word", {{kMusicLink, 1}, {5, 1}, {6, 1}, {5, 2}}, {{kMusicLink, 1}, {5, 2}, {6, 1}}},
+      {"merge after the link word",
+       {{kMusicLink, 1}, {5, 1}, {6, 1}, {5, 2}},
+       {{kMusicLink, 1}, {5, 2}, {6, 1}}},
   };
   for (const Case& c : cases) {
     EditQueue q;

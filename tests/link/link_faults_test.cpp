@@ -363,9 +363,9 @@ TEST(LinkHeal, RelinksWhenTheUnitComesBackAndAsksAboutOfflineEdits) {
     }
     ASSERT_EQ(rig.ui.Questions.size(), 1u) << c.what;
     EXPECT_EQ(rig.ui.Questions[0].caption, "Confirm");
-    EXPECT_EQ(rig.ui.Questions[0].text, c.language == 1
-                                            ? "离线期间做了 2 处修改。要把它们发送到设备吗？"
-                                            : "2 changes were made while the unit was offline. Send them to the unit?");
+    EXPECT_EQ(rig.ui.Questions[0].text,
+              c.language == 1 ? "离线期间做了 2 处修改。要把它们发送到设备吗？"
+                              : "2 changes were made while the unit was offline. Send them to the unit?");
     const int a = c.answer ? 12 : 10, b = c.answer ? 22 : 20;
     EXPECT_EQ(rig.unit.WordAt(kGainA), a) << c.what;
     EXPECT_EQ(rig.unit.WordAt(kGainB), b) << c.what;

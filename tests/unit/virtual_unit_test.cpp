@@ -336,13 +336,17 @@ TEST(VirtualUnitTest, CountedFaultsHitTheNextAnswers) {
     std::vector<Bytes> answers;  // to probe, probe, read, read
   };
   const Case cases[] = {
-      {"the next acknowledgement is dropped", [](VirtualUnit::Faults& f) { f.dropNextAcks = 1; },
+      {"the next acknowledgement is dropped",
+       [](VirtualUnit::Faults& f) { f.dropNextAcks = 1; },
        {{}, kAck, statusReport, statusReport}},
-      {"every acknowledgement is dropped", [](VirtualUnit::Faults& f) { f.dropAckPercent = 100; },
+      {"every acknowledgement is dropped",
+       [](VirtualUnit::Faults& f) { f.dropAckPercent = 100; },
        {{}, {}, statusReport, statusReport}},
-      {"the next report has a wrong checksum", [](VirtualUnit::Faults& f) { f.badNextChecksums = 1; },
+      {"the next report has a wrong checksum",
+       [](VirtualUnit::Faults& f) { f.badNextChecksums = 1; },
        {kAck, kAck, badReport, statusReport}},
-      {"every report has a wrong checksum", [](VirtualUnit::Faults& f) { f.badChecksumPercent = 100; },
+      {"every report has a wrong checksum",
+       [](VirtualUnit::Faults& f) { f.badChecksumPercent = 100; },
        {kAck, kAck, badReport, badReport}},
   };
   for (const Case& c : cases) {

@@ -34,21 +34,36 @@ int main(int argc, char** argv) {
   const QCommandLineOption link("link", "Also make a symbolic link to the terminal at <path>.", "path");
   parser.addOption(link);
   const std::vector<NumberOption> numbers{
-      {{"words-per-report", "Words per block report (1..125).", "n"}, 1, morvelin::kMaxWordsPerReport,
+      {{"words-per-report", "Words per block report (1..125).", "n"},
+       1,
+       morvelin::kMaxWordsPerReport,
        [](Options& o, int v) { o.wordsPerReport = v; }},
-      {{"latency", "Answer every frame <ms> milliseconds after it arrived (0..10000).", "ms"}, 0, 10000,
+      {{"latency", "Answer every frame <ms> milliseconds after it arrived (0..10000).", "ms"},
+       0,
+       10000,
        [](Options& o, int v) { o.latencyMs = v; }},
-      {{"noise", "Put a burst of line noise, half of them ending in 0xEE, in front of <percent> of the "
-                 "answers (0..100).",
+      {{"noise",
+        "Put a burst of line noise, half of them ending in 0xEE, in front of <percent> of the "
+        "answers (0..100).",
         "percent"},
-       0, 100, [](Options& o, int v) { o.noisePercent = v; }},
-      {{"bad-checksum", "Give <percent> of the reports a wrong checksum (0..100).", "percent"}, 0, 100,
+       0,
+       100,
+       [](Options& o, int v) { o.noisePercent = v; }},
+      {{"bad-checksum", "Give <percent> of the reports a wrong checksum (0..100).", "percent"},
+       0,
+       100,
        [](Options& o, int v) { o.badChecksumPercent = v; }},
-      {{"drop-acks", "Never send <percent> of the acknowledgements (0..100).", "percent"}, 0, 100,
+      {{"drop-acks", "Never send <percent> of the acknowledgements (0..100).", "percent"},
+       0,
+       100,
        [](Options& o, int v) { o.dropAckPercent = v; }},
-      {{"silent-after", "Stop answering <seconds> seconds after the start (0..86400).", "seconds"}, 0, 86400,
+      {{"silent-after", "Stop answering <seconds> seconds after the start (0..86400).", "seconds"},
+       0,
+       86400,
        [](Options& o, int v) { o.silentAfterS = v; }},
-      {{"seed", "Seed of the random faults (0..2147483647; default 1).", "n"}, 0, 2147483647,
+      {{"seed", "Seed of the random faults (0..2147483647; default 1).", "n"},
+       0,
+       2147483647,
        [](Options& o, int v) { o.seed = static_cast<std::uint32_t>(v); }},
   };
   for (const NumberOption& n : numbers) parser.addOption(n.option);
@@ -78,8 +93,8 @@ int main(int argc, char** argv) {
     bool ok = false;
     const int v = parser.value(n.option).toInt(&ok);
     if (!ok || v < n.min || v > n.max) {
-      std::cerr << "--" << n.option.names().first().toStdString() << " takes a number from " << n.min << " to "
-                << n.max << '\n';
+      std::cerr << "--" << n.option.names().first().toStdString() << " takes a number from " << n.min
+                << " to " << n.max << '\n';
       return kUsageError;
     }
     n.apply(options, v);
