@@ -20,6 +20,11 @@ constexpr int kFailWait = 100;         // ticks after the resend before the tran
 constexpr int kMaxT2 = 100;
 constexpr int kInputSourceWord = 20;
 
+// Block 0 goes as two frames, and the last step carries the input-source word as well.
+int FramesOfWriteStep(int step) {
+  return step == 0 || step == kLastBlockStep ? 2 : 1;
+}
+
 struct StatusRequest {
   int step;
   int address;
@@ -90,8 +95,7 @@ void LinkController::ArmStep() {
   wordsReported_.clear();
   if (direction_ == Direction::Read && done_ <= kLastBlockStep)
     wordsReported_.assign(static_cast<std::size_t>(BlockLengths(done_)), false);
-  // Block 0 goes as two frames, and the last step carries the input-source word as well.
-  acksAwaited_ = direction_ == Direction::Write && (done_ == 0 || done_ == kLastBlockStep) ? 2 : 1;
+  acksAwaited_ = direction_ == Direction::Write ? FramesOfWriteStep(done_) : 0;
 }
 
 bool LinkController::StepAnswered() const {
@@ -198,7 +202,7 @@ void LinkController::Timer2Timer() {
   } else if (stepPhase_ == StepPhase::Waited && t2_ > kResendWait) {
     SendStep(done_, direction_);
     // Words already reported stay reported; the frames written again are acknowledged again.
-    if (direction_ == Direction::Write) acksAwaited_ = done_ == 0 || done_ == kLastBlockStep ? 2 : 1;
+    if (direction_ == Direction::Write) acksAwaited_ = FramesOfWriteStep(done_);
     stepPhase_ = StepPhase::Resent;
     flags_.TransferPhase = kPhaseResent;
     t2_ = 0;
