@@ -19,22 +19,7 @@ constexpr int kResendWait = 20;        // further ticks before the step goes aga
 constexpr int kFailWait = 100;         // ticks after the resend before the transfer fails
 constexpr int kMaxT2 = 100;
 constexpr int kInputSourceWord = 20;
-
-struct StatusRequest {
-  int step;
-  int address;
-};
-// The status words read at the end of a full read, after the mode names.
-constexpr std::array<StatusRequest, 8> kStatusRequests{{
-    {31, 0x1E01},
-    {32, 0x1E02},
-    {33, 0x1E03},
-    {34, 0x1E04},
-    {35, 0x1E08},
-    {36, 0x1E07},
-    {37, 0x1E05},
-    {38, 0x1E14},
-}};
+static_assert(kModeNameStep + static_cast<int>(kStatusReads.size()) == LinkController::kReadSteps);
 
 }  // namespace
 
@@ -57,9 +42,8 @@ void LinkController::SendStep(int step, Direction direction) {
     } else if (step == kModeNameStep) {
       modeNameAwaited_ = true;
       SendParamFrame(ReadType, ModeNameAddr, requestBytes_);
-    } else {
-      for (const StatusRequest& r : kStatusRequests)
-        if (r.step == step) SendParamFrame(ReadType, r.address, {});
+    } else if (step > kModeNameStep && step <= kModeNameStep + static_cast<int>(kStatusReads.size())) {
+      SendParamFrame(ReadType, kStatusReads[static_cast<std::size_t>(step - kModeNameStep - 1)].address, {});
     }
     return;
   }

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "platform/termination_signals.h"
+#include "platform/posix/termination_signals.h"
 #include "unit/pty_unit_server.h"
 #include "unit/virtual_unit.h"
 
