@@ -1,6 +1,5 @@
-#include <benchmark/benchmark.h>
-
 #include <QApplication>
+#include <benchmark/benchmark.h>
 
 // Some figures include widgets and timers, so the benchmarks run inside a QApplication.
 int main(int argc, char** argv) {
