@@ -8,9 +8,9 @@
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/response_graph.h"
-#include "platform/loopback_port.h"
 #include "shell/application.h"
 #include "shell/graph_window_hooks.h"
+#include "unit/loopback_port.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin {
@@ -21,7 +21,7 @@ struct OnlineWindow {
   OnlineWindow() {
     PrepareApplication();
     StartupOptions options;
-    options.ports.demo = true;
+    options.ports.names = {kDemoPortName};
     app = std::make_unique<Morvelin>(options, &messages, &hooks);
     app->Form1().show();
     QElapsedTimer clock;
@@ -29,7 +29,7 @@ struct OnlineWindow {
     while (!app->Form3().Link().LinkOnline() && clock.elapsed() < 20000)
       QApplication::processEvents(QEventLoop::AllEvents, 5);
     app->Form1().Tabs().ClickTab(0);
-    port = dynamic_cast<LoopbackPort*>(&app->Form3().Port());
+    port = app->Form3().DemoLine();
   }
   ~OnlineWindow() { app.reset(); }
   bool Online() { return app->Form3().Link().LinkOnline() && port; }

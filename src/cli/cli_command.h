@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/stepped_clock.h"
+#include "unit/port_choice.h"
+
 namespace morvelin {
 
 enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore, Curve };
@@ -26,10 +29,10 @@ std::optional<int> ParseWordValue(const std::string& text);
 std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words, std::string* error);
 
 struct CliOptions {
-  std::vector<std::string> ports;  // empty: the machine's ports
+  PortChoice ports;
   CliCommand command;
+  // The link's time: the event loop's when null; tests step a clock of their own.
+  SteppedClock* clock = nullptr;
 };
-
-inline constexpr const char* kDemoPortName = "DEMO";
 
 }  // namespace morvelin

@@ -2,20 +2,15 @@
 
 #include <QDir>
 #include <QEventLoop>
-#include <QTimer>
-#include <algorithm>
-#include <memory>
+#include <limits>
+#include <optional>
 
 #include "cli/cli_backup.h"
 #include "cli/cli_link_ui.h"
 #include "graphs/block_curve.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
-#include "platform/fixed_port_lister.h"
-#include "platform/loopback_port.h"
-#include "platform/qt_port_lister.h"
-#include "platform/qt_serial_port.h"
-#include "unit/virtual_unit.h"
+#include "unit/port_choice.h"
 
 namespace morvelin {
 
@@ -23,14 +18,15 @@ namespace {
 
 constexpr int kReadyPollMs = 20;
 constexpr int kReleaseFlushMs = 100;  // lets the port put the release on the line
-// The block-30 words a full read brings, besides the texts.
-constexpr std::array<int, 6> kStatusWords{1, 2, 3, 4, 8, 20};
 
 void PrintDump(const ParamStore& store, std::ostream& out) {
   for (int b = 0; b < kStatusBlock; ++b)
     for (int i = 0; i < BlockLengths(b); ++i) out << b << ' ' << i << ' ' << store.DeviceImage[b][i] << '\n';
-  for (int i : kStatusWords)
+  for (const StatusRead& r : kStatusReads) {
+    if (r.text) continue;
+    const int i = r.address & 0xFF;
     out << kStatusBlock << ' ' << i << ' ' << store.DeviceImage[kStatusBlock][i] << '\n';
+  }
   for (int k = 0; k < kModeCount; ++k) out << "mode " << k + 1 << ' ' << store.Unit.ModeNames[k] << '\n';
 }
 
@@ -38,12 +34,21 @@ void PrintDump(const ParamStore& store, std::ostream& out) {
 class CliRun {
  public:
   CliRun(const CliCommand& command, LinkController& link, ParamStore& store, CliLinkUi& ui, std::ostream& out,
-         std::ostream& err)
-      : command_(command), link_(link), store_(store), ui_(ui), out_(out), err_(err) {
+         std::ostream& err, SteppedClock* clock)
+      : command_(command),
+        link_(link),
+        store_(store),
+        ui_(ui),
+        out_(out),
+        err_(err),
+        clock_(clock),
+        ready_(clock, kReadyPollMs, [this] { PollReady(); }),
+        start_(clock, 0, [this] { Start(); }),
+        exit_(clock, kReleaseFlushMs, [this] { Exit(); }) {
     ui_.onEvent = [this](LinkEventKind k) { OnEvent(k); };
     ui_.onAck = [this] { OnAck(); };
-    ready_.setInterval(kReadyPollMs);
-    QObject::connect(&ready_, &QTimer::timeout, [this] { PollReady(); });
+    start_.SetSingleShot(true);
+    exit_.SetSingleShot(true);
   }
   ~CliRun() {
     ui_.onEvent = nullptr;
@@ -53,19 +58,30 @@ class CliRun {
   int Exec() {
     link_.FillPortList();
     link_.LinkBtnClick(LinkController::Button::LinkBtn);
-    return loop_.exec();
+    if (!clock_) return loop_.exec();
+    // The link always ends, at the latest by its time-outs.
+    clock_->RunUntil([this] { return code_.has_value(); }, std::numeric_limits<std::int32_t>::max());
+    return code_.value_or(1);
   }
 
  private:
   void Finish(int code) {
     if (finished_) return;
     finished_ = true;
-    ready_.stop();
+    ready_.Stop();
     // Releases the unit and stops the timers; after a failure they have stopped already.
     if (link_.LinkOnline() || link_.Timer1().Running() || link_.Timer2().Running() ||
         link_.HoldTimer().Running())
       link_.LinkBtnClick(LinkController::Button::UnLinkBtn);
-    QTimer::singleShot(kReleaseFlushMs, &loop_, [this, code] { loop_.exit(code); });
+    finishCode_ = code;
+    exit_.Start();
+  }
+
+  void Exit() {
+    if (clock_)
+      code_ = finishCode_;
+    else
+      loop_.exit(finishCode_);
   }
 
   void OnEvent(LinkEventKind kind) {
@@ -78,7 +94,7 @@ class CliRun {
     if (!started_) {
       started_ = true;
       // Out of the transfer tick that brought the link up.
-      QTimer::singleShot(0, &loop_, [this] { Start(); });
+      start_.Start();
     } else if (recallSent_) {
       err_ << "Mode " << command_.mode << " recalled\n";
       Finish(0);
@@ -109,7 +125,7 @@ class CliRun {
         return;
       case CliCommandKind::Set:
       case CliCommandKind::Recall:
-        ready_.start();  // wait until nothing is in flight, so the command goes at once
+        ready_.Start();  // wait until nothing is in flight, so the command goes at once
         PollReady();
         return;
       case CliCommandKind::Backup:
@@ -138,7 +154,7 @@ class CliRun {
   void PollReady() {
     if (finished_ || sent_) return;
     if (!link_.LinkOnline() || link_.Flags().SendReady != 1 || !link_.Queue().Empty()) return;
-    ready_.stop();
+    ready_.Stop();
     sent_ = true;
     if (command_.kind == CliCommandKind::Set) {
       acksAtSend_ = ui_.Acks;
@@ -162,8 +178,13 @@ class CliRun {
   CliLinkUi& ui_;
   std::ostream& out_;
   std::ostream& err_;
+  SteppedClock* clock_;
   QEventLoop loop_;
-  QTimer ready_;
+  ClockTimer ready_;
+  ClockTimer start_;
+  ClockTimer exit_;
+  int finishCode_ = 0;
+  std::optional<int> code_;
   bool started_ = false;
   bool sent_ = false;
   bool recallSent_ = false;
@@ -172,15 +193,9 @@ class CliRun {
   int acksAtSend_ = 0;
 };
 
-}  // namespace
-
-int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
-  VirtualUnit demoUnit;
-  return RunCli(options, demoUnit, out, err);
-}
-
-int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, std::ostream& err) {
-  const std::vector<std::string> names = options.ports.empty() ? QtPortLister().PortNames() : options.ports;
+int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out, std::ostream& err) {
+  PortSetup ports(options.ports, demoUnit, options.clock);
+  const std::vector<std::string> names = ports.Lister().PortNames();
   if (options.command.kind == CliCommandKind::Ports) {
     for (const std::string& n : names) out << n << '\n';
     return 0;
@@ -193,20 +208,23 @@ int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, 
     return 2;
   }
 
-  const bool demo = std::find(names.begin(), names.end(), kDemoPortName) != names.end();
-  std::unique_ptr<SerialPort> port;
-  if (demo)
-    port = std::make_unique<LoopbackPort>(demoUnit, kDemoPortName);
-  else
-    port = std::make_unique<QtSerialPort>();
-  FixedPortLister lister(names);
   EditSelection selection;
   ParamStore store(selection);
   CliLinkUi ui(err);
-  LinkController link(*port, lister, store, ui);
+  LinkController link(ports.Port(), ports.Lister(), store, ui, TimerDrive::Qt, options.clock);
   link.SetSelfHealing(false);  // one command: a lost link ends the run
-  CliRun run(options.command, link, store, ui, out, err);
+  CliRun run(options.command, link, store, ui, out, err, options.clock);
   return run.Exec();
+}
+
+}  // namespace
+
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  return RunCliOn(options, nullptr, out, err);
+}
+
+int RunCli(const CliOptions& options, VirtualUnit& demoUnit, std::ostream& out, std::ostream& err) {
+  return RunCliOn(options, &demoUnit, out, err);
 }
 
 }  // namespace morvelin

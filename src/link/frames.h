@@ -2,6 +2,7 @@
 // The bytes of every frame the editor sends: F5 B2, length, type, address (high byte first),
 // data, and an additive checksum that skips the second start byte and the length.
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -35,6 +36,23 @@ inline constexpr int BlockReadAddr = 0x1E10;
 inline constexpr int InputSourceAddr = 0x1E14;
 inline constexpr int LinkCodeAddr = 0x1E30;
 inline constexpr int DeviceIdAddr = 0x1E40;
+
+// The status reads that close a full read, in order after the mode names. The passwords come
+// back as texts, the others as words of block 30 (the address's low byte is the word's index).
+struct StatusRead {
+  int address;
+  bool text;
+};
+inline constexpr std::array<StatusRead, 8> kStatusReads{{
+    {ModeSaveAddr, false},
+    {ModeRecallAddr, false},
+    {MusicInputLevelAddr, false},
+    {PanelSwitchAddr, false},
+    {AccessLevelAddr, false},
+    {SystemPassAddr, true},
+    {PanelPassAddr, true},
+    {InputSourceAddr, false},
+}};
 
 // Link codes, the value of a word frame to LinkCodeAddr.
 inline constexpr int LinkProbe = 0x11;

@@ -18,16 +18,16 @@ constexpr int kSceneWord = 161;
 }  // namespace
 
 LinkController::LinkController(SerialPort& port, PortLister& lister, ParamStore& store, LinkUi& ui,
-                               TimerDrive drive)
+                               TimerDrive drive, SteppedClock* clock)
     : port_(port),
       lister_(lister),
       store_(store),
       ui_(ui),
       receiver_(port),
-      timer1_(kSearchIntervalMs, drive, [this] { Timer1Timer(); }),
-      timer2_(kTransferIntervalMs, drive, [this] { Timer2Timer(); }),
-      holdTimer_(kHoldIntervalMs, drive, [this] { HoldTimerTimer(); }),
-      healTimer_(kHealIntervalMs, drive, [this] { HealTimerTimer(); }) {
+      timer1_(kSearchIntervalMs, drive, clock, [this] { Timer1Timer(); }),
+      timer2_(kTransferIntervalMs, drive, clock, [this] { Timer2Timer(); }),
+      holdTimer_(kHoldIntervalMs, drive, clock, [this] { HoldTimerTimer(); }),
+      healTimer_(kHealIntervalMs, drive, clock, [this] { HealTimerTimer(); }) {
   receiver_.SetHandlers({[this] { OnAck(); }, [this](const Bytes& f) { OnFrame(f); },
                          [this](const std::string& line) { ui_.AppendDiagnostic(line); }});
   port_.SetReceiveHandler([this](int count) { OnBytesAvailable(count); });

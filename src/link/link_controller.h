@@ -37,9 +37,10 @@ class LinkController : public EditSender {
   // Which button a click came from: LinkBtn searches while not online, UnLinkBtn always takes down.
   enum class Button { LinkBtn, UnLinkBtn };
 
-  // Registers itself as the store's edit sender and as the port's receive handler.
+  // Registers itself as the store's edit sender and as the port's receive handler. The timers
+  // run on the clock when one is given, else on the event loop.
   LinkController(SerialPort& port, PortLister& lister, ParamStore& store, LinkUi& ui,
-                 TimerDrive drive = TimerDrive::Qt);
+                 TimerDrive drive = TimerDrive::Qt, SteppedClock* clock = nullptr);
   ~LinkController() override;
   LinkController(const LinkController&) = delete;
   LinkController& operator=(const LinkController&) = delete;

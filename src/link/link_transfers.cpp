@@ -25,21 +25,7 @@ int FramesOfWriteStep(int step) {
   return step == 0 || step == kLastBlockStep ? 2 : 1;
 }
 
-struct StatusRequest {
-  int step;
-  int address;
-};
-// The status words read at the end of a full read, after the mode names.
-constexpr std::array<StatusRequest, 8> kStatusRequests{{
-    {31, 0x1E01},
-    {32, 0x1E02},
-    {33, 0x1E03},
-    {34, 0x1E04},
-    {35, 0x1E08},
-    {36, 0x1E07},
-    {37, 0x1E05},
-    {38, 0x1E14},
-}};
+static_assert(kModeNameStep + static_cast<int>(kStatusReads.size()) == LinkController::kReadSteps);
 
 }  // namespace
 
@@ -62,9 +48,8 @@ void LinkController::SendStep(int step, Direction direction) {
     } else if (step == kModeNameStep) {
       modeNameAwaited_ = true;
       SendParamFrame(ReadType, ModeNameAddr, requestBytes_);
-    } else {
-      for (const StatusRequest& r : kStatusRequests)
-        if (r.step == step) SendParamFrame(ReadType, r.address, {});
+    } else if (step > kModeNameStep && step <= kModeNameStep + static_cast<int>(kStatusReads.size())) {
+      SendParamFrame(ReadType, kStatusReads[static_cast<std::size_t>(step - kModeNameStep - 1)].address, {});
     }
     return;
   }
@@ -121,8 +106,9 @@ void LinkController::NoteReport(const Bytes& f) {
     readAnswered_ = index == (ModeNameAddr & 0xFF);
     return;
   }
-  for (const StatusRequest& r : kStatusRequests)
-    if (r.step == armedStep_) readAnswered_ = index == (r.address & 0xFF);
+  const int status = armedStep_ - kModeNameStep - 1;
+  if (status >= 0 && status < static_cast<int>(kStatusReads.size()))
+    readAnswered_ = index == (kStatusReads[static_cast<std::size_t>(status)].address & 0xFF);
 }
 
 // Each start awaits the answer to its first step with the same time-outs as every later step,

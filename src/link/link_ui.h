@@ -1,7 +1,7 @@
 #pragma once
 // What the link touches outside itself: the main window's status label, link button, mode list,
-// hidden panes and start-up flags, the status window, and message boxes. The editor implements
-// these; tests and the command line use the recording versions.
+// hidden panes and start-up flags, the status window, and message boxes. The editor and the
+// command line implement these.
 
 #include <array>
 #include <string>

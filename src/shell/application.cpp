@@ -1,14 +1,10 @@
 #include "shell/application.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <QApplication>
-#include <QFile>
 #include <cstdio>
-#include <ctime>
 
 #include "editor/controls/desk_style.h"
+#include "platform/process_stats.h"
 
 namespace morvelin {
 
@@ -22,7 +18,7 @@ Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages, Window
   MessageBoxes& boxes = messages ? *messages : modal_;
   form1_ = std::make_unique<MainWindow>(store_, state_, hooks ? hooks : &hooks_);
   linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
-  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_);
+  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_, options.clock);
   form2_ = std::make_unique<StatusWindow>();
   linkUi_->SetStatusWindow(form2_.get());
   form1_->SetLink(&form3_->Link());
@@ -40,26 +36,6 @@ Morvelin::~Morvelin() {
   form1_->SetLink(nullptr);
   form3_.reset();
   linkUi_->SetStatusWindow(nullptr);
-}
-
-double MillisecondsSinceProcessStart() {
-  QFile stat("/proc/self/stat");
-  if (!stat.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray line = stat.readAll();
-  // Fields after the command name (which may hold spaces) start behind the last ')'.
-  const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-  if (fields.size() < 20) return -1;
-  const double startTicks = fields[19].toDouble();  // field 22: start time in clock ticks since boot
-  timespec now{};
-  clock_gettime(CLOCK_BOOTTIME, &now);
-  const double nowMs = now.tv_sec * 1000.0 + now.tv_nsec / 1e6;
-  return nowMs - startTicks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-long PeakResidentKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
 }
 
 int RunMorvelin(int argc, char** argv, const StartupOptions& options) {

@@ -23,6 +23,8 @@ struct StartupOptions {
   bool benchStartup = false;
   // Where the backup folders go (tests use temporary ones).
   BackupPlaces backups;
+  // The link's time: the event loop's when null; tests step a clock of their own.
+  SteppedClock* clock = nullptr;
 };
 
 // Sets the application's title and font; needs the QApplication to exist.
@@ -59,10 +61,5 @@ class Morvelin {
 
 // The whole program: returns the exit code.
 int RunMorvelin(int argc, char** argv, const StartupOptions& options);
-
-// Milliseconds since this process started, as the system counts it.
-double MillisecondsSinceProcessStart();
-// Peak resident memory of this process in kilobytes.
-long PeakResidentKilobytes();
 
 }  // namespace morvelin

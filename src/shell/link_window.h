@@ -5,37 +5,33 @@
 #include <memory>
 
 #include "link/link_controller.h"
-#include "platform/serial_port.h"
+#include "unit/port_choice.h"
 
 namespace morvelin {
 
+class LoopbackPort;
 class VirtualUnit;
-
-// Which ports the search goes through.
-struct PortChoice {
-  bool demo = false;               // one in-process virtual unit on the port "DEMO"
-  std::vector<std::string> names;  // exactly these names; empty: the machine's serial ports
-};
 
 class LinkWindow : public QWidget {
   Q_OBJECT
  public:
-  LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, QWidget* parent = nullptr);
+  // The link's timers and the built-in unit's line run on the clock when one is given.
+  LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, SteppedClock* clock = nullptr,
+             QWidget* parent = nullptr);
   ~LinkWindow() override;
 
   LinkController& Link() { return *link_; }
-  SerialPort& Port() { return *port_; }
-  const PortLister& Lister() const { return *lister_; }
-  // The virtual unit behind the "DEMO" port, or nullptr.
-  VirtualUnit* DemoUnit() { return unit_.get(); }
+  SerialPort& Port() { return ports_.Port(); }
+  const PortLister& Lister() { return ports_.Lister(); }
+  // The virtual unit behind the "DEMO" port and its line, or nullptr.
+  VirtualUnit* DemoUnit() { return ports_.DemoUnit(); }
+  LoopbackPort* DemoLine() { return ports_.Loopback(); }
 
  protected:
   void closeEvent(QCloseEvent*) override;
 
  private:
-  std::unique_ptr<VirtualUnit> unit_;
-  std::unique_ptr<SerialPort> port_;
-  std::unique_ptr<PortLister> lister_;
+  PortSetup ports_;
   std::unique_ptr<LinkController> link_;
 };
 

@@ -4,7 +4,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
-#include "platform/termination_signals.h"
+#include "platform/posix/termination_signals.h"
 #include "unit/pty_unit_server.h"
 #include "unit/virtual_unit.h"
 

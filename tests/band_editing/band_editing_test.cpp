@@ -233,8 +233,8 @@ TEST_F(BandEditingTest, AllPassAndResetOfTheMusicEq) {
   EXPECT_EQ(r().Get<Edit>("MusGainEdit1")->text(), "0.0");
   // Every band word of the music EQ goes out, paced one per acknowledgement.
   const int gainWord = r().Store().DeviceAddressOf(MakeAddress(0, 12));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return r().Unit().WordAt(gainWord) == 120; }, 5000));
-  EXPECT_TRUE(QTest::qWaitFor([&] { return r().Writes().size() >= 50u; }, 5000));
+  EXPECT_TRUE(r().clock.RunUntil([&] { return r().Unit().WordAt(gainWord) == 120; }, 5000));
+  EXPECT_TRUE(r().clock.RunUntil([&] { return r().Writes().size() >= 50u; }, 5000));
 }
 
 }  // namespace

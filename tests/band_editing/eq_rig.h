@@ -19,6 +19,7 @@
 #include "editor/editor_binding.h"
 #include "editor/eq_handlers.h"
 #include "link/frames.h"
+#include "platform/stepped_clock.h"
 #include "shell/application.h"
 #include "shell/link_window.h"
 #include "shell/message_boxes.h"
@@ -44,9 +45,9 @@ class EqRig {
     (void)QTest::qWaitForWindowExposed(&Main());
     Main().activateWindow();
     (void)QTest::qWaitForWindowActive(&Main());
-    online = QTest::qWaitFor([&] { return app_.Form3().Link().LinkOnline(); }, 15000);
+    online = clock.RunUntil([&] { return app_.Form3().Link().LinkOnline(); }, 15000);
     // Let the refresh after the full read finish.
-    QTest::qWait(50);
+    clock.Advance(50);
   }
 
   MainWindow& Main() { return app_.Form1(); }
@@ -86,7 +87,8 @@ class EqRig {
     return {Store().DeviceAddressOf(block * 256 + index), value};
   }
 
-  void Settle() { QTest::qWait(120); }
+  // The link's time moves on; the edits in flight reach the unit and are acknowledged.
+  void Settle() { clock.Advance(120); }
 
   void Click(QWidget* w) {
     ASSERT_NE(w, nullptr);
@@ -110,13 +112,15 @@ class EqRig {
     QApplication::sendEvent(over, &e);
   }
 
+  SteppedClock clock;
   RecordedMessageBoxes messages;
   bool online = false;
 
  private:
-  static StartupOptions Options() {
+  StartupOptions Options() {
     StartupOptions o;
-    o.ports.demo = true;
+    o.ports.names = {kDemoPortName};
+    o.clock = &clock;
     return o;
   }
   Morvelin app_;

@@ -36,10 +36,10 @@ TEST(DemoUnit, FullReadShowsTheUnitRefreshSendsNothingAndOneSliderWritesOneFrame
   ASSERT_NE(store.DeviceImage[6][0], 0);
   EXPECT_EQ(c.Find("MainMusLevelPane")->Caption(), QString::number(store.DeviceImage[6][0]) + "%");
 
-  QTest::qWait(50);
+  p.clock.Advance(50);
   unit.ClearReceived();
   w.Binding().RefreshPage(100);
-  QTest::qWait(200);
+  p.clock.Advance(200);
   EXPECT_TRUE(EditsReceived(unit).empty());
 
   // Disco, Main pair on the right side: the output page edits Main R, Disco (block 10).
@@ -48,13 +48,13 @@ TEST(DemoUnit, FullReadShowsTheUnitRefreshSendsNothingAndOneSliderWritesOneFrame
   p.app.State().MainChannelSel = 2;
   w.Tabs().ClickTab(5);
   ASSERT_EQ(p.app.Selection().CurOutBlock, 10);
-  QTest::qWait(50);
+  p.clock.Advance(50);
   unit.ClearReceived();
   auto* bar = c.Get<TrackBar>("MainMusLevelBar");
   const int value = bar->Position() == 150 ? 151 : 150;
   bar->SetPosition(value);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !EditsReceived(unit).empty(); }, 2000));
-  QTest::qWait(200);
+  ASSERT_TRUE(p.clock.RunUntil([&] { return !EditsReceived(unit).empty(); }, 2000));
+  p.clock.Advance(200);
   const std::vector<Bytes> frames = EditsReceived(unit);
   ASSERT_EQ(frames.size(), 1u);
   EXPECT_EQ(frames[0], WordFrame(WriteType, MakeAddress(10, 0), value));

@@ -1,32 +1,31 @@
-// Backup and restore from the command line: against the built-in unit in process, and as a
-// program against the simulator on a pseudo-terminal.
+// Backup and restore from the command line, in process against the built-in unit on a stepped
+// clock.
 
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <sstream>
 
 #include "cli/cli_command.h"
 #include "cli/cli_session.h"
 #include "link/frames.h"
 #include "params/block_table.h"
+#include "platform/stepped_clock.h"
 #include "presets/backup_content.h"
 #include "presets/backup_file.h"
-#include "support/unitsim_process.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin {
 namespace {
 
-CliOptions Command(CliCommandKind kind, const QString& file) {
+CliOptions Command(CliCommandKind kind, const QString& file, SteppedClock& clock) {
   CliOptions o;
-  o.ports = {kDemoPortName};
+  o.ports.names = {kDemoPortName};
   o.command.kind = kind;
   o.command.file = file.toStdString();
+  o.clock = &clock;
   return o;
 }
 
@@ -40,6 +39,7 @@ bool InBackup(int b, int i) {
 
 struct CliBackupTest : ::testing::Test {
   QTemporaryDir tmp;
+  SteppedClock clock;
   VirtualUnit unit;
   std::ostringstream out, err;
 
@@ -50,7 +50,9 @@ struct CliBackupTest : ::testing::Test {
     unit.SetWord(InputSourceAddr, 2);
   }
   QString Path(const char* name) const { return tmp.filePath(QString::fromUtf8(name)); }
-  int Run(CliCommandKind kind, const QString& file) { return RunCli(Command(kind, file), unit, out, err); }
+  int Run(CliCommandKind kind, const QString& file) {
+    return RunCli(Command(kind, file, clock), unit, out, err);
+  }
 };
 
 TEST(CliCommandBackup, FileWords) {
@@ -149,12 +151,11 @@ TEST_F(CliBackupTest, RestoreFailsWhenTheUnitStopsAnswering) {
   ASSERT_TRUE(WriteLinesReplacing(file, BackupLines(image)));
   // The unit answers the whole read (its last request is 0x1E14) and then falls silent, so the
   // first step of the full write is never acknowledged.
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
+  ClockTimer watch(&clock, 1, [&] {
     for (const Bytes& f : unit.ReceivedFrames())
       if (f.size() > 6 && f[3] == ReadType && f[4] * 256 + f[5] == InputSourceAddr) unit.faults.silent = true;
   });
-  watch.start(1);
+  watch.Start();
   EXPECT_EQ(Run(CliCommandKind::Restore, file), 1);
   const std::string e = err.str();
   EXPECT_NE(e.find("Download..."), std::string::npos) << e;
@@ -162,30 +163,35 @@ TEST_F(CliBackupTest, RestoreFailsWhenTheUnitStopsAnswering) {
   EXPECT_EQ(e.find("Restored"), std::string::npos) << e;
 }
 
-using Simulator = UnitSimProcess;
-
-TEST(CliBackupProgram, BackupAndRestoreOverAPseudoTerminal) {
-  Simulator sim;
-  ASSERT_TRUE(sim.Start());
-  QTemporaryDir tmp;
-  ASSERT_TRUE(tmp.isValid());
-  const QString file = tmp.filePath("sim.Nddt");
-  auto cli = [&](const QStringList& args, QByteArray* out = nullptr) {
-    QProcess p;
-    p.start(MORVELIN_BINARY_DIR "/src/morvelin-cli", QStringList{"--port", sim.path} + args);
-    if (!p.waitForFinished(60000)) return -1;
-    if (out) *out = p.readAllStandardOutput();
-    const QByteArray err = p.readAllStandardError();
-    if (p.exitCode() != 0) ADD_FAILURE() << args.join(' ').toStdString() << ": " << err.toStdString();
-    return p.exitCode();
+TEST_F(CliBackupTest, BackupAndRestoreRoundTripOnOneUnit) {
+  const QString file = Path("round.Nddt");
+  auto cli = [&](CliCommand command) {
+    CliOptions o = Command(command.kind, file, clock);
+    o.command = command;
+    if (o.command.file.empty()) o.command.file = file.toStdString();
+    const int code = RunCli(o, unit, out, err);
+    EXPECT_EQ(code, 0) << err.str();
+    return code;
   };
-  ASSERT_EQ(cli({"set", "0x0205", "4321"}), 0);
-  ASSERT_EQ(cli({"backup", file}), 0);
-  ASSERT_EQ(cli({"set", "0x0205", "17"}), 0);
-  ASSERT_EQ(cli({"restore", file}), 0);
-  QByteArray dump;
-  ASSERT_EQ(cli({"dump"}, &dump), 0);
-  EXPECT_TRUE(dump.contains("\n2 5 4321\n")) << dump.left(200).toStdString();
+  CliCommand set;
+  set.kind = CliCommandKind::Set;
+  set.address = 0x0205;
+  set.value = 4321;
+  ASSERT_EQ(cli(set), 0);
+  CliCommand backup;
+  backup.kind = CliCommandKind::Backup;
+  ASSERT_EQ(cli(backup), 0);
+  set.value = 17;
+  ASSERT_EQ(cli(set), 0);
+  ASSERT_EQ(unit.WordAt(2, 5), 17);
+  CliCommand restore;
+  restore.kind = CliCommandKind::Restore;
+  ASSERT_EQ(cli(restore), 0);
+  out.str("");
+  CliCommand dump;
+  dump.kind = CliCommandKind::Dump;
+  ASSERT_EQ(cli(dump), 0);
+  EXPECT_NE(out.str().find("\n2 5 4321\n"), std::string::npos) << out.str().substr(0, 200);
 }
 
 }  // namespace

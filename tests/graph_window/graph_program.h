@@ -3,7 +3,6 @@
 // hooks, and helpers that press, drag and look at points.
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QTest>
 #include <algorithm>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/response_graph.h"
 #include "link/frames.h"
+#include "platform/stepped_clock.h"
 #include "shell/application.h"
 #include "shell/graph_window_hooks.h"
 #include "shell/shell_fixture.h"
@@ -23,10 +23,11 @@ namespace morvelin::test {
 struct GraphProgram {
   GraphProgram() { PrepareApplication(); }
 
-  // The hooks outlive the window that uses them.
+  // The hooks outlive the window that uses them. The link's time is a stepped clock.
   GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
-  Morvelin app{DemoOptions(), &messages, &hooks};
+  SteppedClock clock;
+  Morvelin app{OnClock(), &messages, &hooks};
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }
@@ -43,7 +44,12 @@ struct GraphProgram {
     (void)QTest::qWaitForWindowExposed(&Main());
   }
   bool WaitOnline(int ms = 15000) {
-    return QTest::qWaitFor([&] { return Link().LinkOnline(); }, ms);
+    return clock.RunUntil([&] { return Link().LinkOnline(); }, ms);
+  }
+  // Lets ms pass for the link and for the window's own timers (the graph's redraw tick).
+  void Wait(int ms) {
+    clock.Advance(ms);
+    QTest::qWait(ms);
   }
 
   // Write frames the unit received for a view address (as the link maps it now).
@@ -61,20 +67,19 @@ struct GraphProgram {
   }
   // Lets the link hand queued edits to the unit.
   void WaitForFrame(int viewAddress, int value, int ms = 2000) {
-    (void)QTest::qWaitFor([&] { return FramesWriting(viewAddress, value) > 0; }, ms);
+    (void)clock.RunUntil([&] { return FramesWriting(viewAddress, value) > 0; }, ms);
   }
 
   // Waits until the link has handed every queued edit to the unit (no frame for 80 ms).
   void Settle(int ms = 5000) {
-    QElapsedTimer clock;
-    clock.start();
+    const std::int64_t end = clock.NowMs() + ms;
     std::size_t seen = Unit().ReceivedFrames().size();
     do {
-      QTest::qWait(80);
+      Wait(80);
       const std::size_t now = Unit().ReceivedFrames().size();
       if (now == seen) return;
       seen = now;
-    } while (clock.elapsed() < ms);
+    } while (clock.NowMs() < end);
   }
 
   // A press on a point, `steps` motions by `delta` in all, and the release.
@@ -85,6 +90,13 @@ struct GraphProgram {
     QTest::mousePress(p, Qt::LeftButton, {}, kGrip);
     for (int k = 1; k <= steps; ++k) QTest::mouseMove(p, start + delta * k / steps - p->pos());
     QTest::mouseRelease(p, Qt::LeftButton, {}, start + delta - p->pos());
+  }
+
+ private:
+  StartupOptions OnClock() {
+    StartupOptions o = DemoOptions();
+    o.clock = &clock;
+    return o;
   }
 };
 

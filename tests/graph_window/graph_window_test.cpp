@@ -219,7 +219,7 @@ TEST_F(GraphWindow, HighPassPointMovesAlongTheZeroLineAndWritesOnlyItsFrequency)
   const int before = store().ViewImage[0][5];
   p().Unit().ClearReceived();
   p().Drag(kHighPassPoint, QPoint(120, -80));
-  QTest::qWait(100);
+  p().Wait(100);
   EXPECT_NEAR(Centre(kHighPassPoint).y(), zeroY, 1.0);
   EXPECT_GT(store().ViewImage[0][5], before);
   const std::vector<int> written = p().WrittenAddresses();
@@ -260,7 +260,7 @@ TEST_F(GraphWindow, AutoModeLeavesOutputPointsAlone) {
   Control* current = p().Main().Binding().Flags().CurrentEdit;
   p().Unit().ClearReceived();
   p().Drag(1, QPoint(80, -40));
-  QTest::qWait(100);
+  p().Wait(100);
   EXPECT_EQ(p().Point(1)->pos(), before);
   EXPECT_TRUE(p().WrittenAddresses().empty());
   EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, current) << "no band is selected";
@@ -344,7 +344,7 @@ TEST_F(GraphWindow, AllPassShowsEqPassAndRefusesTheDrag) {
   const QPoint before = p().Point(3)->pos();
   p().Unit().ClearReceived();
   p().Drag(3, QPoint(60, 30));
-  QTest::qWait(100);
+  p().Wait(100);
   EXPECT_EQ(p().Point(3)->pos(), before);
   for (int a : p().WrittenAddresses()) EXPECT_NE(a >> 8, 0) << "no music word written";
   pass->Clicked();

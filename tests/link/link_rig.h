@@ -9,9 +9,9 @@
 
 #include "link/frames.h"
 #include "link/link_controller.h"
-#include "link/recording_link_ui.h"
 #include "platform/fixed_port_lister.h"
-#include "platform/loopback_port.h"
+#include "support/recording_link_ui.h"
+#include "unit/loopback_port.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::testing {

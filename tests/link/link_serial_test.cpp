@@ -5,9 +5,9 @@
 #include <QTest>
 
 #include "link/link_controller.h"
-#include "link/recording_link_ui.h"
 #include "platform/fixed_port_lister.h"
 #include "platform/qt_serial_port.h"
+#include "support/recording_link_ui.h"
 #include "unit/pty_unit_server.h"
 #include "unit/virtual_unit.h"
 

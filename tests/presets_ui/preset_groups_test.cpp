@@ -106,7 +106,7 @@ struct PresetGroups : ::testing::Test {
     return found;
   }
   bool WaitForMessage(const QString& text, int ms = 8000) {
-    return QTest::qWaitFor(
+    return p->clock.RunUntil(
         [&] {
           return std::any_of(Boxes().shown.begin(), Boxes().shown.end(),
                              [&](const auto& e) { return e.text == text; });

@@ -99,6 +99,20 @@ TEST(MainWindow, PortOptionsMakeTheSearchList) {
   EXPECT_EQ(p.Link().PortList(), (std::vector<std::string>{"ttyNONE1", "ttyNONE2"}));
 }
 
+TEST(MainWindow, TheBuiltInUnitIsOneNameAmongTheMachinesPorts) {
+  // The missing port is tried (and fails) as a serial port; the search goes on to the built-in unit.
+  StartupOptions options;
+  options.ports.names = {"/dev/ttyMORVELIN_NONE", kDemoPortName};
+  Program p(options);
+  p.Show();
+  ASSERT_TRUE(p.WaitOnline(15000));
+  EXPECT_EQ(p.Link().PortList(), (std::vector<std::string>{"/dev/ttyMORVELIN_NONE", "DEMO"}));
+  EXPECT_EQ(p.Link().ComPort().PortName(), "DEMO");
+  ASSERT_NE(p.app.Form3().DemoUnit(), nullptr);
+  EXPECT_FALSE(p.app.Form3().DemoUnit()->ReceivedFrames().empty());
+  EXPECT_TRUE(p.messages.shown.empty());
+}
+
 struct KeyCase {
   const char* keys;
   const char* slider;
@@ -252,7 +266,7 @@ TEST(MainWindow, StatusWindowFollowsTheLinkAndHidesWhenOnline) {
   Program p;
   p.Show();
   StatusWindow& status = p.app.Form2();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return status.Model().PortName == "DEMO"; }, 3000));
+  EXPECT_TRUE(p.clock.RunUntil([&] { return status.Model().PortName == "DEMO"; }, 3000));
   EXPECT_EQ(status.Components().Find("ComLabel")->Caption(), "DEMO");
   ASSERT_TRUE(p.WaitOnline());
   EXPECT_FALSE(status.isVisible());
@@ -269,7 +283,7 @@ TEST(MainWindow, NoUnitOnThePortsReportsTheFailure) {
   options.ports.names = {"ttyMORVELIN_NONE"};
   Program p(options);
   p.Show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !p.messages.shown.empty(); }, 5000));
+  ASSERT_TRUE(p.clock.RunUntil([&] { return !p.messages.shown.empty(); }, 5000));
   EXPECT_EQ(p.messages.shown.front().text, QString::fromUtf8("连接失败!"));
   EXPECT_EQ(p.messages.shown.front().caption, QString::fromUtf8("提示"));
   EXPECT_EQ(p.Main().Components().Find("LinkLabel")->Caption(), QString::fromUtf8("设备未连接"));

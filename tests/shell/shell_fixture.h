@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "link/link_controller.h"
-#include "platform/loopback_port.h"
+#include "platform/stepped_clock.h"
 #include "shell/application.h"
 #include "unit/virtual_unit.h"
 
@@ -14,14 +14,16 @@ namespace morvelin::test {
 
 inline StartupOptions DemoOptions() {
   StartupOptions o;
-  o.ports.demo = true;
+  o.ports.names = {kDemoPortName};
   return o;
 }
 
+// The link's time is a stepped clock: the tests move it on instead of waiting.
 struct Program {
-  explicit Program(const StartupOptions& options = DemoOptions()) : app(options, &messages) {
+  explicit Program(const StartupOptions& options = DemoOptions()) : app(OnClock(options), &messages) {
     PrepareApplication();
   }
+  SteppedClock clock;
   RecordedMessageBoxes messages;
   Morvelin app;
 
@@ -34,7 +36,13 @@ struct Program {
   }
   // Lets the link run until it is online or the time is up.
   bool WaitOnline(int ms = 8000) {
-    return QTest::qWaitFor([&] { return Link().LinkOnline(); }, ms);
+    return clock.RunUntil([&] { return Link().LinkOnline(); }, ms);
+  }
+
+ private:
+  StartupOptions OnClock(StartupOptions options) {
+    options.clock = &clock;
+    return options;
   }
 };
 

@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("morvelin-cli");
+  QCoreApplication::setApplicationVersion(MORVELIN_VERSION);
 
   QCommandLineParser parser;
   parser.setApplicationDescription(
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
       "curve BLOCK (0..27: the block's response as CSV) | backup FILE (read the unit, save it as a backup\n"
       "file) | restore FILE (load it, write the unit)");
   const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption port(
       "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
   parser.addOption(port);
@@ -26,10 +28,11 @@ int main(int argc, char** argv) {
     std::cerr << "morvelin-cli: " << parser.errorText().toStdString() << " (see --help)\n";
     return 2;
   }
-  if (parser.isSet(help) || parser.isSet("help-all")) parser.process(app);  // prints the help and exits
+  // Prints the help or the version and exits.
+  if (parser.isSet(help) || parser.isSet("help-all") || parser.isSet(version)) parser.process(app);
 
   morvelin::CliOptions options;
-  for (const QString& p : parser.values(port)) options.ports.push_back(p.toStdString());
+  for (const QString& p : parser.values(port)) options.ports.names.push_back(p.toStdString());
   std::vector<std::string> words;
   for (const QString& w : parser.positionalArguments()) words.push_back(w.toStdString());
   std::string error;

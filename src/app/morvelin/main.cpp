@@ -1,23 +1,41 @@
-#include <cstdio>
-#include <cstring>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <iostream>
 
 #include "shell/application.h"
 
-// Options: --demo (one in-process virtual unit on the port "DEMO"), --port NAME (repeatable:
-// search exactly these ports). Without them the machine's serial ports are searched.
 int main(int argc, char** argv) {
   morvelin::StartupOptions options;
-  for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--demo") == 0) {
-      options.ports.demo = true;
-    } else if (std::strcmp(argv[i], "--port") == 0 && i + 1 < argc) {
-      options.ports.names.emplace_back(argv[++i]);
-    } else if (std::strcmp(argv[i], "--bench-startup") == 0) {
-      options.benchStartup = true;
-    } else if (std::strcmp(argv[i], "--help") == 0) {
-      std::printf("usage: morvelin [--demo] [--port NAME]...\n");
-      return 0;
+  {
+    // The options are read before the window system is touched, so --help works without a display.
+    QCoreApplication reader(argc, argv);
+    QCoreApplication::setApplicationName("morvelin");
+    QCoreApplication::setApplicationVersion(MORVELIN_VERSION);
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Editor and remote control of the unit on a serial port.");
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption demo("demo", "Search only the built-in virtual unit (the port DEMO).");
+    const QCommandLineOption port(
+        "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
+    const QCommandLineOption bench(
+        "bench-startup", "Print the time to the first painted frame and the peak memory, then quit.");
+    parser.addOption(demo);
+    parser.addOption(port);
+    parser.addOption(bench);
+    if (!parser.parse(QCoreApplication::arguments())) {
+      std::cerr << "morvelin: " << parser.errorText().toStdString() << " (see --help)\n";
+      return 2;
     }
+    if (parser.isSet(help) || parser.isSet("help-all") || parser.isSet(version)) parser.process(reader);
+    if (!parser.positionalArguments().isEmpty()) {
+      std::cerr << "morvelin: unexpected argument '" << parser.positionalArguments().first().toStdString()
+                << "' (see --help)\n";
+      return 2;
+    }
+    for (const QString& p : parser.values(port)) options.ports.names.push_back(p.toStdString());
+    if (parser.isSet(demo)) options.ports.names = {morvelin::kDemoPortName};
+    options.benchStartup = parser.isSet(bench);
   }
   return morvelin::RunMorvelin(argc, argv, options);
 }

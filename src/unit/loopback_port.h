@@ -4,13 +4,12 @@
 // name opens; any other name behaves as a port that does not exist, unless it was added as a
 // silent port (one that opens but has nothing attached).
 
-#include <QElapsedTimer>
-#include <QTimer>
 #include <deque>
 #include <set>
 #include <string>
 
 #include "platform/serial_port.h"
+#include "platform/stepped_clock.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin {
@@ -19,7 +18,8 @@ class LoopbackPort : public SerialPort {
  public:
   static constexpr double kBytesPerMs = 11.52;  // 115200 baud, 10 bits a byte
 
-  explicit LoopbackPort(VirtualUnit& unit, std::string unitPortName = "DEMO");
+  // The line's pace is kept on the clock when one is given, else on the system's time.
+  explicit LoopbackPort(VirtualUnit& unit, std::string unitPortName = "DEMO", SteppedClock* clock = nullptr);
   ~LoopbackPort() override;
   LoopbackPort(const LoopbackPort&) = delete;
   LoopbackPort& operator=(const LoopbackPort&) = delete;
@@ -60,8 +60,8 @@ class LoopbackPort : public SerialPort {
   std::deque<Bytes> inFlight_;  // answers on the line, oldest first
   std::size_t headSent_ = 0;    // bytes of the oldest answer already delivered
   Bytes rx_;                    // arrived, not yet read
-  QTimer timer_;
-  QElapsedTimer clock_;
+  ClockTimer timer_;
+  ClockStopwatch clock_;
   double credit_ = 0;
 };
 

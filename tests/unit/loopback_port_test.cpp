@@ -1,12 +1,13 @@
-#include "platform/loopback_port.h"
+#include "unit/loopback_port.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <cmath>
 
 #include "link/frames.h"
-#include "platform/fixed_port_lister.h"
 #include "support/answer_frames.h"
 
 namespace morvelin {
@@ -87,6 +88,28 @@ TEST(LoopbackPortTest, PacesAnswersLikeTheSerialLine) {
   EXPECT_EQ(test::ReportAddress(answers.frames[1]), MakeAddress(0, 125));
 }
 
+TEST(LoopbackPortTest, OnASteppedClockAnswersTakeTheLinesTime) {
+  SteppedClock clock;
+  VirtualUnit unit;
+  LoopbackPort port(unit, "DEMO", &clock);
+  Received got;
+  port.SetReceiveHandler([&](int waiting) { got.waiting.push_back(waiting); });
+  port.SetPortName("DEMO");
+  ASSERT_TRUE(port.Open());
+
+  port.Write(WordFrame(ReadType, BlockReadAddr, 0));
+  const int total = port.PendingBytes();
+  QCoreApplication::processEvents();
+  EXPECT_EQ(port.BytesAvailable(), 0) << "the line needs the clock";
+  const auto lineMs = static_cast<std::int64_t>(std::ceil(total / LoopbackPort::kBytesPerMs));
+  clock.Advance(lineMs - 1);
+  EXPECT_GT(port.BytesAvailable(), 0);
+  EXPECT_LT(port.BytesAvailable(), total);
+  clock.Advance(1);
+  EXPECT_EQ(port.BytesAvailable(), total);
+  EXPECT_EQ(static_cast<std::int64_t>(got.waiting.size()), lineMs);  // one notification a millisecond
+}
+
 TEST(LoopbackPortTest, DeliverNowHandsOverEveryAnswerWithItsOwnNotification) {
   VirtualUnit unit;
   unit.wordsPerReport = 50;
@@ -156,13 +179,6 @@ TEST(LoopbackPortTest, ReadTakesAtMostWhatWasAskedFor) {
   EXPECT_EQ(port.Read(0), Bytes{});
   EXPECT_EQ(port.Read(-1), Bytes{});
   EXPECT_EQ(port.Read(3), Bytes{0xBB});
-}
-
-TEST(FixedPortListerTest, ListsTheGivenNamesInOrder) {
-  FixedPortLister lister({"COM3", "COM1", "DEMO"});
-  EXPECT_EQ(lister.PortNames(), (std::vector<std::string>{"COM3", "COM1", "DEMO"}));
-  lister.SetPortNames({});
-  EXPECT_TRUE(lister.PortNames().empty());
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "unit/pty_unit_server.h"
+#include "platform/posix/pty_server.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,10 +22,10 @@ std::string Reason(const char* what) {
 
 }  // namespace
 
-PtyUnitServer::PtyUnitServer(VirtualUnit& unit) : unit_(unit) {}
+PtyServer::PtyServer(std::function<void(std::span<const std::uint8_t>)> onReceived)
+    : onReceived_(std::move(onReceived)) {}
 
-PtyUnitServer::~PtyUnitServer() {
-  unit_.SetOutputHandler(nullptr);
+PtyServer::~PtyServer() {
   readNotifier_.reset();
   writeNotifier_.reset();
   if (!linkPath_.empty()) {
@@ -36,7 +36,7 @@ PtyUnitServer::~PtyUnitServer() {
   if (master_ >= 0) ::close(master_);
 }
 
-bool PtyUnitServer::Start(std::string* error) {
+bool PtyServer::Start(std::string* error) {
   if (master_ >= 0) return true;
   const int m = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK);
   if (m < 0) {
@@ -69,13 +69,11 @@ bool PtyUnitServer::Start(std::string* error) {
   QObject::connect(readNotifier_.get(), &QSocketNotifier::activated, [this] { OnReadable(); });
   writeNotifier_ = std::make_unique<QSocketNotifier>(master_, QSocketNotifier::Write);
   writeNotifier_->setEnabled(false);
-  QObject::connect(writeNotifier_.get(), &QSocketNotifier::activated, [this] { OnWritable(); });
-  unit_.SetOutputHandler([this] { SendUnitOutput(); });
-  SendUnitOutput();
+  QObject::connect(writeNotifier_.get(), &QSocketNotifier::activated, [this] { Flush(); });
   return true;
 }
 
-bool PtyUnitServer::MakeLink(const std::string& path, std::string* error) {
+bool PtyServer::MakeLink(const std::string& path, std::string* error) {
   if (slavePath_.empty()) {
     if (error) *error = "the terminal is not open";
     return false;
@@ -96,12 +94,12 @@ bool PtyUnitServer::MakeLink(const std::string& path, std::string* error) {
   return true;
 }
 
-void PtyUnitServer::OnReadable() {
+void PtyServer::OnReadable() {
   std::uint8_t buf[512];
   for (;;) {
     const ssize_t n = ::read(master_, buf, sizeof buf);
     if (n > 0) {
-      unit_.Receive(std::span<const std::uint8_t>(buf, static_cast<std::size_t>(n)));
+      onReceived_(std::span<const std::uint8_t>(buf, static_cast<std::size_t>(n)));
       continue;
     }
     if (n < 0 && errno == EINTR) continue;
@@ -109,18 +107,14 @@ void PtyUnitServer::OnReadable() {
   }
 }
 
-void PtyUnitServer::SendUnitOutput() {
-  const Bytes out = unit_.TakeOutput();
-  if (unsent_.size() + out.size() > kMaxUnsent) unsent_.clear();
-  unsent_.insert(unsent_.end(), out.begin(), out.end());
+void PtyServer::Send(const Bytes& bytes) {
+  if (master_ < 0) return;
+  if (unsent_.size() + bytes.size() > kMaxUnsent) unsent_.clear();
+  unsent_.insert(unsent_.end(), bytes.begin(), bytes.end());
   Flush();
 }
 
-void PtyUnitServer::OnWritable() {
-  Flush();
-}
-
-void PtyUnitServer::Flush() {
+void PtyServer::Flush() {
   while (!unsent_.empty()) {
     const ssize_t n = ::write(master_, unsent_.data(), unsent_.size());
     if (n > 0) {

@@ -1,15 +1,12 @@
-#include "platform/loopback_port.h"
+#include "unit/loopback_port.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace morvelin {
 
-LoopbackPort::LoopbackPort(VirtualUnit& unit, std::string unitPortName)
-    : unit_(unit), unitName_(std::move(unitPortName)) {
-  timer_.setInterval(1);
-  timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timer_, &QTimer::timeout, [this] { Tick(); });
+LoopbackPort::LoopbackPort(VirtualUnit& unit, std::string unitPortName, SteppedClock* clock)
+    : unit_(unit), unitName_(std::move(unitPortName)), timer_(clock, 1, [this] { Tick(); }), clock_(clock) {
   unit_.SetOutputHandler([this] { OnUnitOutput(); });
 }
 
@@ -29,7 +26,7 @@ bool LoopbackPort::Open() {
 void LoopbackPort::Close() {
   open_ = false;
   connected_ = false;
-  timer_.stop();
+  timer_.Stop();
   inFlight_.clear();
   headSent_ = 0;
   rx_.clear();
@@ -60,16 +57,15 @@ void LoopbackPort::OnUnitOutput() {
     return;
   }
   for (Bytes& t : unit_.TakeTransmissions()) inFlight_.push_back(std::move(t));
-  if (!timer_.isActive() && !inFlight_.empty()) {
-    clock_.start();
+  if (!timer_.IsActive() && !inFlight_.empty()) {
+    clock_.Start();
     credit_ = 0;
-    timer_.start();
+    timer_.Start();
   }
 }
 
 void LoopbackPort::Tick() {
-  credit_ += static_cast<double>(clock_.nsecsElapsed()) / 1e6 * kBytesPerMs;
-  clock_.restart();
+  credit_ += clock_.Restart() * kBytesPerMs;
   auto budget = static_cast<std::size_t>(std::floor(credit_));
   if (budget == 0) return;
   credit_ -= static_cast<double>(budget);
@@ -87,7 +83,7 @@ void LoopbackPort::Tick() {
       headSent_ = 0;
     }
   }
-  if (inFlight_.empty()) timer_.stop();
+  if (inFlight_.empty()) timer_.Stop();
   if (moved) NotifyReceived(BytesAvailable());
 }
 
@@ -106,7 +102,7 @@ void LoopbackPort::DeliverNow() {
     headSent_ = 0;
     NotifyReceived(BytesAvailable());
   }
-  if (inFlight_.empty()) timer_.stop();
+  if (inFlight_.empty()) timer_.Stop();
 }
 
 }  // namespace morvelin
