@@ -234,15 +234,29 @@ TEST(ApplyValueRules, SliderTakesTheNearestPositionTiesToEven) {
   }
 }
 
-TEST(ApplyValueRules, StoredQAboveTheListIsLowered) {
+TEST(ApplyValueRules, ShowingAStoredWordNeverWritesIt) {
   ValueContext c;
   c.address = kMusQ;
+  c.storedWord = 300;  // above the Q list: shown as its top entry, kept as the unit holds it
+  const AppliedValue shown = ApplyValueRules(E, kKindQ, StepNone, true, 0, c);
+  EXPECT_EQ(shown.text, std::optional<std::string>("128.00"));
+  EXPECT_FALSE(shown.writesStores);
+  EXPECT_FALSE(shown.callsSetParam);
+  struct Shown {
+    ValueTarget target;
+    int kind;
+    double value;
+  };
+  for (const Shown& s :
+       {Shown{E, kKindFrequency, 400}, Shown{E, kKindGain, 313}, Shown{E, kKindMusicGain, 90},
+        Shown{L, kKindBandType, 7}, Shown{E, kKindNone, 70000}}) {
+    const AppliedValue r = ApplyValueRules(s.target, s.kind, StepNone, true, s.value, ValueContext{});
+    ASSERT_TRUE(r.applies) << s.kind;
+    EXPECT_FALSE(r.writesStores) << s.kind;
+    EXPECT_FALSE(r.callsSetParam) << s.kind;
+  }
   c.storedWord = 300;
-  EXPECT_TRUE(ApplyValueRules(E, kKindQ, StepNone, true, 0, c).lowersStoredQ);
-  c.storedWord = 100;
-  EXPECT_FALSE(ApplyValueRules(E, kKindQ, StepNone, true, 0, c).lowersStoredQ);
-  c.storedWord = 300;
-  EXPECT_FALSE(ApplyValueRules(E, kKindQ, StepNone, false, 300, c).lowersStoredQ);
+  EXPECT_TRUE(ApplyValueRules(E, kKindQ, StepNone, false, 300, c).writesStores);
 }
 
 // Every word an edit can show, typed back as shown, gives the same word.

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -58,6 +60,21 @@ TEST(ValueTables, LookupsClampAnyWord) {
   EXPECT_EQ(ReleaseListAt(0xFFFF), "Atk x 32");
   EXPECT_EQ(AttackListAt(std::numeric_limits<int>::min()), "0.5");
   EXPECT_EQ(BandTypeListAt(9), "HSEQ");
+}
+
+// Every midpoint between two entries, typed as its shortest decimal, goes to the lower entry;
+// a hundredth above it goes to the upper one.
+TEST(TypedLookups, EveryFrequencyMidpointTiesLow) {
+  for (int k = 0; k + 1 < kFreqCount; ++k) {
+    const int hundredths = (value_tables_detail::kFreqTenths[static_cast<std::size_t>(k)] +
+                            value_tables_detail::kFreqTenths[static_cast<std::size_t>(k) + 1]) *
+                           5;
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%02d", hundredths / 100, hundredths % 100);
+    const double typed = std::strtod(text, nullptr);  // as a typed entry is read
+    EXPECT_EQ(FreqIndexOf(typed), k) << text;
+    if (k + 1 < kFreqTop) EXPECT_EQ(FreqIndexOf(typed + 0.01), k + 1) << text;
+  }
 }
 
 TEST(TypedLookups, FrequencyAndQ) {
