@@ -125,7 +125,8 @@ ValueContext ValueContextFor(const ParamStore& store, int tag, int pageBlock, bo
 void WriteAppliedValue(ParamStore& store, const AppliedValue& applied) {
   if (!applied.applies) return;
   const int a = applied.address;
-  if (applied.writesStores) {
+  // Suppressed, the editor is only showing what is stored (focusing an edit normalises its text).
+  if (applied.writesStores && !store.SendSuppressed) {
     store.SetView(a, applied.n);
     const int block = store.MapViewToDevice(a) / 256;
     store.SetDevice(MakeAddress(block, store.BankIndex(BlockOf(a), IndexOf(a))), applied.n);

@@ -179,7 +179,7 @@ int FreqIndexOf(double hz) {
   // entries is an exact tie (as doubles, 21.1 lies a hair above the midpoint of 21.0 and 21.2).
   constexpr long long kPerTenth = 100000;
   const long long x = std::llround(std::clamp(hz, -1e7, 1e7) * 1e6);
-  for (int i = 0; i < kFreqTop; ++i) {
+  for (int i = 0; i < kFreqCount; ++i) {
     const long long entry = value_tables_detail::kFreqTenths[static_cast<std::size_t>(i)] * kPerTenth;
     if (x <= entry) {
       const long long below =

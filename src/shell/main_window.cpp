@@ -75,11 +75,11 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
   connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });
   volumeKeys_ = new VolumeKeys(
       this, [this](int key) { FormKeyDown(key); },
-      [this](const QWidget* focused) {
+      [this](const QWidget* receiver) {
         // The value edits discard letters; every other text field (names, codes, passwords) takes them.
-        const auto* edit = dynamic_cast<const QLineEdit*>(focused);
+        const auto* edit = dynamic_cast<const QLineEdit*>(receiver);
         if (!edit || edit->isReadOnly()) return false;
-        const auto* control = dynamic_cast<const Control*>(focused);
+        const auto* control = dynamic_cast<const Control*>(receiver);
         return !control || binding_->Registry().ValueControl(control->Tag()) != control;
       });
   qApp->installEventFilter(volumeKeys_);

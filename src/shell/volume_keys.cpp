@@ -1,6 +1,5 @@
 #include "shell/volume_keys.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -43,7 +42,7 @@ bool VolumeKeys::eventFilter(QObject* watched, QEvent* event) {
   if (!IsVolumeKey(key)) return false;
   // Ctrl+A selects all, Alt keys are menu keys: only the plain letter (or with Shift) counts.
   if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-  if (takesLetters_ && takesLetters_(QApplication::focusWidget())) return false;
+  if (takesLetters_ && takesLetters_(receiver)) return false;
   onKey_(key);
   return false;
 }

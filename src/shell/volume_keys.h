@@ -13,9 +13,10 @@ class VolumeKeys : public QObject {
   Q_OBJECT
  public:
   // `onKey` gets the Qt key of a volume shortcut pressed anywhere in `window`, except while
-  // `takesLetters` says the focused widget is a field that takes letters (a name, a password).
+  // `takesLetters` says the widget the key goes to is a field that takes letters (a name, a
+  // password).
   VolumeKeys(QWidget* window, std::function<void(int key)> onKey,
-             std::function<bool(const QWidget* focused)> takesLetters = {});
+             std::function<bool(const QWidget* receiver)> takesLetters = {});
 
   static bool IsVolumeKey(int key);
 

@@ -338,27 +338,31 @@ TEST_F(ApplyValueOnStore, QEditFollowsTheBandType) {
   EXPECT_EQ(r.text, "4.00");
 }
 
-TEST_F(ApplyValueOnStore, ShownQAboveTheListIsLoweredInBothImagesWithoutSending) {
+TEST_F(ApplyValueOnStore, ShownQAboveTheListKeepsTheStoredWord) {
   store.ViewImage[2][18] = 300;  // microphone band 1 Q
+  store.DeviceImage[2][18] = 300;
   const AppliedValue r = Apply(E, kKindQ, A(2, 18), StepNone, true, 300);
   EXPECT_EQ(r.text, "128.00");
-  EXPECT_EQ(store.ViewImage[2][18], 100);
-  EXPECT_EQ(store.DeviceImage[2][18], 100);
+  EXPECT_EQ(store.ViewImage[2][18], 300);
+  EXPECT_EQ(store.DeviceImage[2][18], 300);
   EXPECT_TRUE(sender.sent.empty());
 }
 
 TEST_F(ApplyValueOnStore, DirectWritesFollowTheSelectionAndBank) {
   selection.MusChannelSel = kMusRight;
-  Apply(E, kKindGain, kMusGain, StepNone, true, 130);
+  Apply(E, kKindGain, kMusGain, StepNone, true, 130);  // only shown
+  EXPECT_EQ(store.ViewImage[0][12], 0);
+  EXPECT_EQ(store.DeviceImage[0][87], 0);
+  EXPECT_TRUE(sender.sent.empty());
+  Apply(E, kKindGain, kMusGain, StepNone, false, 130);
   EXPECT_EQ(store.ViewImage[0][12], 130);
   EXPECT_EQ(store.DeviceImage[0][87], 130);
   EXPECT_EQ(store.DeviceImage[0][12], 0);
-  EXPECT_TRUE(sender.sent.empty());
 
   selection.CurMicBlock = 3;
   Apply(E, kKindFrequency, A(2, 16), StepUp, false, 100);
   EXPECT_EQ(store.DeviceImage[3][16], 101);
-  EXPECT_EQ(sender.sent, (std::vector<RecordingSender::Sent>{{A(3, 16), 101}}));
+  EXPECT_EQ(sender.sent, (std::vector<RecordingSender::Sent>{{A(0, 87), 130}, {A(3, 16), 101}}));
 }
 
 TEST_F(ApplyValueOnStore, PanesSendButDoNotWriteDirectly) {
