@@ -1,5 +1,6 @@
-#include <QApplication>
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 // Some figures include widgets and timers, so the benchmarks run inside a QApplication.
 int main(int argc, char** argv) {

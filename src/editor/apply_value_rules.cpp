@@ -79,10 +79,7 @@ AppliedValue ApplyValueRules(ValueTarget target, int kind, int step, bool displa
     case kKindQ:
       if (displayOnly) {
         x = context.storedWord;
-        if (x > kQTop) {
-          x = kQTop;
-          r.lowersStoredQ = true;
-        }
+        x = std::min(x, static_cast<double>(kQTop));
       } else {
         x = std::clamp(x, 0.0, static_cast<double>(context.bandType >= 2 ? kShelfQTop : kQTop));
       }
@@ -105,7 +102,8 @@ AppliedValue ApplyValueRules(ValueTarget target, int kind, int step, bool displa
   r.x = x;
   r.n = Trunc(x);
   r.sliderPosition = NearestInt(x);
-  r.writesStores = kind <= kKindQ;
+  // Showing a stored word never changes it, even when the control can only show a clamped value.
+  r.writesStores = kind <= kKindQ && !displayOnly;
   if (row.cls == KindClass::Edit) r.highlightGroup = CurveGroupOf(context.address);
   r.callsSetParam = !displayOnly;
   r.recordsLastEdit = kind <= 7 && !context.refreshing;
@@ -127,7 +125,8 @@ ValueContext ValueContextFor(const ParamStore& store, int tag, int pageBlock, bo
 void WriteAppliedValue(ParamStore& store, const AppliedValue& applied) {
   if (!applied.applies) return;
   const int a = applied.address;
-  if (applied.writesStores) {
+  // Suppressed, the editor is only showing what is stored (focusing an edit normalises its text).
+  if (applied.writesStores && !store.SendSuppressed) {
     store.SetView(a, applied.n);
     const int block = store.MapViewToDevice(a) / 256;
     store.SetDevice(MakeAddress(block, store.BankIndex(BlockOf(a), IndexOf(a))), applied.n);

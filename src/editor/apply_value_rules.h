@@ -34,8 +34,7 @@ struct AppliedValue {
   std::optional<std::string> text;    // the edit's or pane's new text
   std::optional<int> listIndex;       // kind 1: the list's item index (negative: no item)
   int sliderPosition = 0;             // for the slider at the address, else the one in aux slot 0
-  bool writesStores = false;          // kinds 0..4: n goes to both images directly
-  bool lowersStoredQ = false;         // a stored Q above 100 is shown (and stored) as 100
+  bool writesStores = false;          // kinds 0..4 applied by the user: n goes to both images directly
   bool focusesValueControl = false;   // kind 2: CurrentEdit becomes the value control at the address
   std::optional<int> highlightGroup;  // kinds 2..5: highlight the band edit, op = the curve group
   bool callsSetParam = false;         // a user's value: SetParam(address, n)

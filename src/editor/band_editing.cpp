@@ -7,6 +7,7 @@
 #include "editor/apply_value_rules.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/combo_box.h"
+#include "editor/controls/desk_style.h"
 #include "editor/controls/spin_buttons.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
@@ -116,6 +117,7 @@ void BandEditing::MusFreEdit1Click(Control* control) {
     HighlightGainBar(bar);
   // The edit being left commits itself before this one becomes current.
   if (edit->isVisible() && edit->isEnabled()) edit->setFocus();
+  LeaveOtherEdit(edit);
   binding_.Flags().CurrentEdit = edit;
   SavedText = edit->text();
   ParamStore& store = binding_.Store();
@@ -131,6 +133,25 @@ bool BandEditing::MusFreEdit1KeyPress(Edit* edit, QChar key) {
   if (!IsAcceptedEditKey(key.unicode())) return false;
   if (key == QChar('\r') || key == QChar('\n')) MusFreEdit1Exit(edit);
   return true;
+}
+
+void BandEditing::LeaveOtherEdit(Edit* next) {
+  // Where the focus could not move (a hidden or disabled edit, a window without focus), the
+  // edit typed in is left all the same.
+  auto* left = dynamic_cast<Edit*>(binding_.Flags().CurrentEdit);
+  if (left && left != next && EditDirty) MusFreEdit1Exit(left);
+}
+
+void BandEditing::MusFreEdit1Escape(Edit* edit) {
+  if (!edit) return;
+  // Back to the stored value as shown before typing; nothing is sent, now or on leaving.
+  const bool keep = binding_.Flags().Refreshing;
+  binding_.Flags().Refreshing = true;
+  binding_.ApplyValue(edit, StepNone, true, binding_.Store().View(edit->Tag()));
+  binding_.Flags().Refreshing = keep;
+  if (binding_.Flags().CurrentEdit == edit) SavedText = edit->text();
+  edit->setModified(false);
+  EditDirty = false;
 }
 
 void BandEditing::MusFreEdit1Exit(Edit* edit) {
@@ -164,8 +185,11 @@ void BandEditing::Spin(SpinButtons* spin, bool upRight) {
   Control* value = binding_.Registry().ValueControl(spin->Tag());
   if (auto* edit = dynamic_cast<Edit*>(value); edit && edit != binding_.Example()) {
     const SpinAction a = SpinButtonAction(upRight, true);
-    binding_.Flags().CurrentEdit = edit;
+    // The edit being left commits its own text to its own word before this one steps.
     if (edit->isVisible() && edit->isEnabled()) edit->setFocus();
+    LeaveOtherEdit(edit);
+    binding_.Flags().CurrentEdit = edit;
+    SavedText = edit->text();
     CommitEdit(a.step);
   } else if (auto* bar = dynamic_cast<TrackBar*>(value)) {
     bar->SetPosition(bar->Position() + SpinButtonAction(upRight, false).sliderDelta);
@@ -214,7 +238,19 @@ void BandEditing::MusModeBox1Change(ComboBox* list) {
                       : dynamic_cast<Label*>(first)   ? TypeAux::BandTypeLabel
                                                       : TypeAux::None;
   const int index = list->ItemIndex();
-  if (index < 0) return;
+  if (index < 0) {
+    // A stored type the list has no entry for: no label or button may keep another band's state.
+    for (int s = 0; s < ControlRegistry::kAuxSlots; ++s) {
+      Control* c = binding_.Registry().AuxControl(address, s);
+      if (auto* label = dynamic_cast<Label*>(c)) {
+        label->SetBackground(desk::kTypeLabelOff);
+        label->SetCaptionColor(Qt::black);
+      } else if (auto* button = dynamic_cast<BmpButton*>(c)) {
+        button->SetDown(false);
+      }
+    }
+    return;
+  }
   const TypeChoice choice = TypeChoiceOf(index, aux);
   if (choice.switchOp && choice.value < 4)
     if (Control* shown = binding_.Registry().AuxControl(address, choice.value))
@@ -294,6 +330,8 @@ void BandEditing::MusEQPointLabel1Click(Label* title) {
 
 bool BandEditing::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Wheel && window_ && IsWithin(watched, window_)) {
+    // A slider under the pointer takes the wheel itself, one step per notch.
+    if (auto* bar = dynamic_cast<TrackBar*>(watched); bar && bar->isEnabled()) return false;
     auto* wheel = static_cast<QWheelEvent*>(event);
     const int delta = wheel->angleDelta().y() != 0 ? wheel->angleDelta().y() : wheel->angleDelta().x();
     if (WheelTarget && FormMouseWheel(delta)) {
@@ -306,6 +344,10 @@ bool BandEditing::eventFilter(QObject* watched, QEvent* event) {
   auto* edit = dynamic_cast<Edit*>(watched);
   if (!edit || !IsRegisteredEdit(edit)) return false;
   auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() == Qt::Key_Escape) {
+    MusFreEdit1Escape(edit);
+    return true;
+  }
   if (MusFreEdit1KeyDown(edit, key->key())) return true;
   if (IsReturn(key->key())) {
     MusFreEdit1KeyPress(edit, QChar('\r'));

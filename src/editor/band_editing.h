@@ -47,6 +47,8 @@ class BandEditing : public QObject {
   // Returns false when the character is discarded.
   bool MusFreEdit1KeyPress(Edit* edit, QChar key);
   void MusFreEdit1Exit(Edit* edit);
+  // Escape: the edit shows its stored value again and the typing is dropped.
+  void MusFreEdit1Escape(Edit* edit);
   void MusFreUpDownBtn1UpRightClick(SpinButtons* spin);
   void MusFreUpDownBtn1DownLeftClick(SpinButtons* spin);
   // Returns true when the wheel turn was handled.
@@ -72,6 +74,8 @@ class BandEditing : public QObject {
   void CommitOn(Control* edit, int step);
   void HighlightGainBar(TrackBar* bar);
   void Spin(SpinButtons* spin, bool upRight);
+  // Commits what was typed in the current edit when the focus moves on to `next`.
+  void LeaveOtherEdit(Edit* next);
 
   FormComponents& comps_;
   EditorState& state_;

@@ -175,8 +175,9 @@ void DefaultEditorHandlers::Spin(SpinButtons& spin, bool upRight) {
   const bool servesEdit = target && target->Class() == ControlClass::Edit;
   const SpinAction a = SpinButtonAction(upRight, servesEdit);
   if (servesEdit) {
-    b_.Flags().CurrentEdit = target;
+    // The edit being left commits itself on losing the focus, before this one becomes current.
     target->Widget()->setFocus();
+    b_.Flags().CurrentEdit = target;
     b_.Handlers().CommitEdit(a.step);
   } else if (auto* bar = dynamic_cast<TrackBar*>(target)) {
     bar->SetPosition(bar->Position() + a.sliderDelta);

@@ -55,7 +55,8 @@ void EditorBinding::RefreshWord(int address) {
     else
       handlers_->EchoEffPhaseBtnClick(*button);
   } else if (auto* list = dynamic_cast<ComboBox*>(c)) {
-    list->SetItemIndex(v);
+    // A word the list has no entry for shows no entry.
+    list->SetItemIndex(v >= 0 && v < list->count() ? v : -1);
     Control* slot0 = registry_.AuxControl(address, 0);
     if (dynamic_cast<Label*>(slot0) || dynamic_cast<BmpButton*>(slot0)) handlers_->MusModeBox1Change(*list);
   } else if (c->Class() == ControlClass::Edit) {

@@ -85,4 +85,11 @@ PixelRect EqLabelRect(const CurveEntry& e, const PixelRect& p, int labelWidth, i
   return {left, top, labelWidth, labelHeight};
 }
 
+PixelRect KeepInside(const PixelRect& r, int width, int height) {
+  PixelRect in = r;
+  in.left = std::max(0, std::min(r.left, width - r.width));
+  in.top = std::max(0, std::min(r.top, height - r.height));
+  return in;
+}
+
 }  // namespace morvelin

@@ -71,4 +71,8 @@ std::string EqLabelText(const CurveEntry& entry);
 // The value label centred under its point for a gain of 0 dB or more, above it otherwise.
 PixelRect EqLabelRect(const CurveEntry& entry, const PixelRect& point, int labelWidth, int labelHeight);
 
+// `r` moved the least so that it lies inside a `width` x `height` image (its top left corner
+// wins when it is larger than the image).
+PixelRect KeepInside(const PixelRect& r, int width, int height);
+
 }  // namespace morvelin

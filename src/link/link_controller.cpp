@@ -78,6 +78,12 @@ void LinkController::SetColour(Rgb colour) {
   ui_.SetLinkColour(colour);
 }
 
+void LinkController::SetOnline(bool online) {
+  // The status label is dark blue exactly while the link is online, silver otherwise.
+  online_ = online;
+  SetColour(online ? kOnlineColour : kOfflineColour);
+}
+
 void LinkController::ShowStatusWindow(bool visible, bool bringToFront) {
   const int lang = ui_.UiLanguage();
   window_.Caption = InLanguage(kStatusWindowCaption, lang);
@@ -251,8 +257,7 @@ void LinkController::LinkUp() {
   store_.Selection().SceneIndex = SceneFromWord(store_.DeviceImage[0][kSceneWord]);
   if (ui_.FirstCheckState() == 0) ui_.SetFirstCheckState(1);
   ui_.RefreshAllPages();
-  online_ = true;
-  SetColour(kOnlineColour);
+  SetOnline(true);
   SetLinkButton(true);
   SetStatus(StatusText(LinkStatus::Online));
   ShowStatusWindow(false);
@@ -336,12 +341,11 @@ void LinkController::LinkLost() {
   timer2_.Stop();
   timer1_.Stop();
   store_.SendSuppressed = false;
-  online_ = false;
+  SetOnline(false);
   modeNameAwaited_ = false;
   lostLink_ = true;
   SetLinkButton(false);
   SetStatus(StatusText(LinkStatus::OffLine));
-  SetColour(kOfflineColour);
   ShowStatusWindow(false);
   // Before the message: a message box waits for the user, the search must not.
   if (selfHealing_) StartHealing();
@@ -372,7 +376,7 @@ void LinkController::TakeDown() {
   lostLink_ = false;
   offlineEdits_.clear();
   backlog_.clear();
-  online_ = false;
+  SetOnline(false);
   SetLinkButton(false);
   timer1_.Stop();
   timer2_.Stop();
@@ -420,7 +424,7 @@ void LinkController::HoldTimerTimer() {
     // A recall that had to wait still reloads the memory once the unit has switched modes.
     if (e.address == ModeRecallAddr) {
       SetStatus(StatusText(LinkStatus::Loading));
-      online_ = false;
+      SetOnline(false);
       miss_ = 0;
       pending_ = PendingCommand::Recall;
     }

@@ -146,6 +146,7 @@ class LinkController : public EditSender {
   void SendBlockWrite(int block, int first, int last);
   void SetLinkButton(bool pressed);
   void SetColour(Rgb colour);
+  void SetOnline(bool online);
   void ShowStatusWindow(bool visible, bool bringToFront = false);
   void ShowMessage(LinkMessage message);
   void OnAck();

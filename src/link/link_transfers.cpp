@@ -120,8 +120,7 @@ void LinkController::StartLinking() {
   ArmStep();
   flags_.TransferPhase = kPhaseSent;
   t2_ = 0;
-  online_ = false;
-  SetColour(kOfflineColour);
+  SetOnline(false);
   SetStatus(StatusText(LinkStatus::Linking));
   ui_.LinkEventDone(LinkEventKind::StartLinking);
 }
@@ -134,7 +133,7 @@ void LinkController::StartLoading() {
   ArmStep();
   flags_.TransferPhase = kPhaseSent;
   t2_ = 0;
-  online_ = false;
+  SetOnline(false);
   ui_.LinkEventDone(LinkEventKind::StartLoading);
 }
 
@@ -142,7 +141,7 @@ void LinkController::StartDownload() {
   if (!online_) return;
   StartTransfer(Direction::Write, kWriteSteps);
   SetStatus(StatusText(LinkStatus::Download));
-  online_ = false;
+  SetOnline(false);
   SendStep(0, Direction::Write);
   ArmStep();
   // Acknowledgements still owed to the hold step (the last keep-alive) arrive first.
@@ -210,7 +209,7 @@ void LinkController::SendEdit(int d, int v) {
     flags_.TransferPhase = kPhaseIdle;
     if (d == ModeRecallAddr) {
       SetStatus(StatusText(LinkStatus::Loading));
-      online_ = false;
+      SetOnline(false);
       miss_ = 0;
       pending_ = PendingCommand::Recall;
     } else if (d == ModeSaveAddr) {
@@ -249,16 +248,15 @@ bool LinkController::SaveMode(int k, const std::string& name) {
   // Only the save's own acknowledgement may complete it.
   flags_.SendReady = 0;
   SetStatus(StatusText(LinkStatus::Saving));
-  online_ = false;
+  SetOnline(false);
   miss_ = 0;
   return true;
 }
 
 void LinkController::ModeSaved() {
   ui_.SetModeList(ModeListEntries(store_.Unit));
-  online_ = true;
+  SetOnline(true);
   SetStatus(StatusText(LinkStatus::Online));
-  SetColour(kOnlineColour);
   ShowMessage(LinkMessage::SaveSuccess);
   ui_.LinkEventDone(LinkEventKind::ModeSaved);
 }

@@ -69,11 +69,13 @@ int ParamStore::DeviceAddressOf(int viewAddress) const {
 }
 
 void ParamStore::SetParam(int a, Word v) {
-  if (!IsValidAddress(a)) return;
+  // While suppressed the editor is only showing what is stored (a refresh, focusing an edit):
+  // the controls may clamp what they show, but the store keeps what the unit holds.
+  if (!IsValidAddress(a) || SendSuppressed) return;
   SetView(a, v);
   const int d = DeviceAddressOf(a);
   SetDevice(d, v);
-  if (SendSuppressed || sender_ == nullptr) return;
+  if (sender_ == nullptr) return;
   if (!sender_->LinkOnline()) {
     sender_->EditWhileOffline(d, v);
     return;

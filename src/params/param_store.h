@@ -46,6 +46,7 @@ class ParamStore {
   Image DeviceImage{};
   Image ViewImage{};
   UnitInfo Unit;
+  // Set while the editor only shows stored values: SetParam then neither stores nor sends.
   bool SendSuppressed = false;
 
   EditSelection& Selection() { return sel_; }

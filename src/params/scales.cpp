@@ -174,9 +174,17 @@ int NearestInt(double x) {
 }
 
 int FreqIndexOf(double hz) {
-  for (int i = 0; i < kFreqTop; ++i) {
-    if (hz <= FreqNumber(i)) {
-      if (i > 0 && FreqNumber(i) - hz >= hz - FreqNumber(i - 1)) return i - 1;
+  if (std::isnan(hz)) return kFreqTop;
+  // In millionths of a hertz a typed decimal keeps its exact value, so a midpoint between two
+  // entries is an exact tie (as doubles, 21.1 lies a hair above the midpoint of 21.0 and 21.2).
+  constexpr long long kPerTenth = 100000;
+  const long long x = std::llround(std::clamp(hz, -1e7, 1e7) * 1e6);
+  for (int i = 0; i < kFreqCount; ++i) {
+    const long long entry = value_tables_detail::kFreqTenths[static_cast<std::size_t>(i)] * kPerTenth;
+    if (x <= entry) {
+      const long long below =
+          i > 0 ? value_tables_detail::kFreqTenths[static_cast<std::size_t>(i) - 1] * kPerTenth : 0;
+      if (i > 0 && entry - x >= x - below) return i - 1;
       return i;
     }
   }

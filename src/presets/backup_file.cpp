@@ -2,7 +2,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+#include <filesystem>
+#include <limits>
+#include <system_error>
 
 #include "presets/backup_content.h"
 
@@ -10,28 +14,39 @@ namespace morvelin {
 
 bool WriteLinesReplacing(const QString& path, const std::vector<std::string>& lines,
                          const std::function<bool()>& beforeRename) {
-  QSaveFile file(path);
-  file.setDirectWriteFallback(false);  // never write into the old file itself
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  // The new content goes into a hidden file of the same folder first, named so that no listing
+  // of backups ever shows it, and replaces the old file only when it is complete.
+  const QFileInfo target(path);
+  if (target.isDir()) return false;
+  QTemporaryFile file(target.absolutePath() + QLatin1Char('/') + QLatin1String(kSaveTempPrefix) +
+                      QStringLiteral("XXXXXX"));
+  if (!file.open()) return false;
   for (const std::string& line : lines) {
     const qint64 size = static_cast<qint64>(line.size());
-    if (file.write(line.data(), size) != size || file.write("\r\n", 2) != 2) {
-      file.cancelWriting();
-      return false;
-    }
+    if (file.write(line.data(), size) != size || file.write("\r\n", 2) != 2) return false;
   }
-  if (beforeRename && !beforeRename()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  if (!file.flush()) return false;
+  file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                      QFileDevice::ReadOther);
+  file.close();
+  if (file.error() != QFileDevice::NoError) return false;
+  if (beforeRename && !beforeRename()) return false;
+  std::error_code failed;
+  std::filesystem::rename(std::filesystem::path(file.fileName().toStdU16String()),
+                          std::filesystem::path(path.toStdU16String()), failed);
+  if (failed) return false;
+  file.setAutoRemove(false);
+  return true;
 }
 
-bool ReadLines(const QString& path, std::vector<std::string>& lines) {
+ReadOutcome ReadLinesUpTo(const QString& path, qint64 maxBytes, std::vector<std::string>& lines) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  const QByteArray data = file.readAll();
-  if (file.error() != QFileDevice::NoError) return false;
+  if (!file.open(QIODevice::ReadOnly)) return ReadOutcome::Unreadable;
+  // Refused by its size alone: a huge file is never read into memory.
+  if (file.size() > maxBytes) return ReadOutcome::TooLarge;
+  const QByteArray data = file.read(maxBytes);
+  if (file.error() != QFileDevice::NoError) return ReadOutcome::Unreadable;
+  if (!file.atEnd()) return ReadOutcome::TooLarge;  // grew while being read, or a device
   lines.clear();
   qsizetype start = 0;
   while (start < data.size()) {
@@ -42,7 +57,11 @@ bool ReadLines(const QString& path, std::vector<std::string>& lines) {
     lines.emplace_back(data.constData() + start, static_cast<std::size_t>(stop - start));
     start = end + 1;
   }
-  return true;
+  return ReadOutcome::Ok;
+}
+
+bool ReadLines(const QString& path, std::vector<std::string>& lines) {
+  return ReadLinesUpTo(path, std::numeric_limits<int>::max(), lines) == ReadOutcome::Ok;
 }
 
 namespace {
@@ -58,6 +77,11 @@ bool NotFound(Notifier& notifier) {
   return false;
 }
 
+bool FormatError(Notifier& notifier) {
+  notifier.ShowNotice(QStringLiteral("文件格式错误!"), QStringLiteral("File format error!"));
+  return false;
+}
+
 }  // namespace
 
 bool SaveBackupToPath(const QString& path, const ParamStore& store, Notifier& notifier) {
@@ -66,14 +90,20 @@ bool SaveBackupToPath(const QString& path, const ParamStore& store, Notifier& no
 
 bool LoadBackupFromPath(const QString& path, ParamStore& store, Notifier& notifier, DownloadLink& link) {
   std::vector<std::string> lines;
-  if (!ReadLines(path, lines)) return NotFound(notifier);
+  switch (ReadLinesUpTo(path, kMaxBackupFileBytes, lines)) {
+    case ReadOutcome::Ok:
+      break;
+    case ReadOutcome::Unreadable:
+      return NotFound(notifier);
+    case ReadOutcome::TooLarge:
+      return FormatError(notifier);
+  }
   const CheckedBackup backup = CheckBackup(lines);
   switch (backup.result) {
     case BackupCheck::Ok:
       break;
     case BackupCheck::FormatError:
-      notifier.ShowNotice(QStringLiteral("文件格式错误!"), QStringLiteral("File format error!"));
-      return false;
+      return FormatError(notifier);
     case BackupCheck::Corrupted:
       notifier.ShowNotice(QStringLiteral("数据文件损坏!"), QStringLiteral("Data file is corrupted!"));
       return false;

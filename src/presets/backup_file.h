@@ -14,14 +14,21 @@
 
 namespace morvelin {
 
-// Writes the lines, each ended by CR LF, into a temporary file beside `path` and renames it over
-// `path`, so a failed save never destroys the old file. `beforeRename` (for tests) may abandon
+// Writes the lines, each ended by CR LF, into a hidden temporary file beside `path` (its name
+// begins with kSaveTempPrefix, never listed as a backup) and renames it over `path`, so a
+// failed save never destroys the old file. `beforeRename` (for tests) may abandon
 // the save at its last step by returning false.
 bool WriteLinesReplacing(const QString& path, const std::vector<std::string>& lines,
                          const std::function<bool()>& beforeRename = {});
 
 // Every line of a text file without its line end (LF or CR LF); false when it cannot be read.
 bool ReadLines(const QString& path, std::vector<std::string>& lines);
+
+// A backup is about 40 KiB; anything above this is refused before it is read.
+inline constexpr qint64 kMaxBackupFileBytes = 1024 * 1024;
+enum class ReadOutcome { Ok, Unreadable, TooLarge };
+// ReadLines for a file of at most `maxBytes`; a larger file is refused by its size, unread.
+ReadOutcome ReadLinesUpTo(const QString& path, qint64 maxBytes, std::vector<std::string>& lines);
 
 // The same save and load for a file anywhere (the command line's FILE); BackupFiles uses them
 // for the backups of the backup folder.

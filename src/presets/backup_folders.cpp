@@ -51,7 +51,19 @@ void BackupFolders::EnsureFolders() {
 }
 
 QString BackupFolders::BackupPath(const QString& name) const {
-  return backupFolder_ + QLatin1Char('/') + name + QLatin1String(kBackupExtension);
+  const QString exact = backupFolder_ + QLatin1Char('/') + name + QLatin1String(kBackupExtension);
+  if (QFileInfo::exists(exact)) return exact;
+  const QLatin1String extension(kBackupExtension);
+  QDir dir(backupFolder_);
+  // Files whose name begins with `name` + "."; only the extension may differ in letter case.
+  QString pattern = name + extension;
+  for (QChar& c : pattern)
+    if (c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('[')) c = QLatin1Char('?');
+  const QStringList files = dir.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Name);
+  for (const QString& f : files)
+    if (f.size() == pattern.size() && f.startsWith(name) && f.endsWith(extension, Qt::CaseInsensitive))
+      return dir.filePath(f);
+  return exact;
 }
 
 bool BackupFolders::IsPlainName(const QString& name) {
@@ -65,6 +77,8 @@ std::vector<BackupRow> BackupFolders::ListBackupFiles() {
   QStringList files =
       dir.entryList({QStringLiteral("*") + QLatin1String(kBackupExtension) + QStringLiteral("*")},
                     QDir::Files, QDir::NoSort);
+  // A save in progress (or one stopped half way) is no backup.
+  files.removeIf([](const QString& f) { return f.startsWith(QLatin1String(kSaveTempPrefix)); });
   std::sort(files.begin(), files.end(), [](const QString& a, const QString& b) {
     const int c = QString::compare(a, b, Qt::CaseInsensitive);
     return c != 0 ? c < 0 : a < b;

@@ -10,6 +10,8 @@ namespace morvelin {
 
 inline constexpr int kMaxBackupNames = 201;
 inline constexpr const char* kBackupExtension = ".Nddt";
+// The start of the name of a save's temporary file in the backup folder.
+inline constexpr const char* kSaveTempPrefix = ".morvelin-save-";
 
 struct BackupRow {
   QString key;   // the 0-based position in the listing, as decimal text
@@ -28,7 +30,9 @@ class BackupFolders {
 
   const QString& ModeFolder() const { return modeFolder_; }
   const QString& BackupFolder() const { return backupFolder_; }
-  // The file of a backup named `name`, the name used exactly as typed.
+  // The file of a backup named `name`, the name used exactly as typed: name + ".Nddt", or an
+  // existing file whose extension differs only in letter case ("name.NDDT"), so that loading
+  // and saving over a listed backup reach that very file.
   QString BackupPath(const QString& name) const;
   // A name that stays inside the backup folder: not empty, no folder separators, not "." or "..".
   static bool IsPlainName(const QString& name);

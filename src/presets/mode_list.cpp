@@ -39,7 +39,10 @@ QStringList SavedModeItems(const UnitInfo& unit) {
 QString ModeNameOfItem(const QString& item, int position) {
   // The prefix length goes by position, as in the unit's own numbering ("9-", "10-", "MF1-").
   const int prefix = position <= 8 ? 2 : position < kModeCount ? 3 : 4;
-  return item.mid(prefix);
+  // The unit pads its names with spaces; without them the user can type on at once.
+  QString name = item.mid(prefix);
+  while (name.endsWith(QLatin1Char(' '))) name.chop(1);
+  return name;
 }
 
 QString CurrentModeText(int mode, int uiLanguage) {
@@ -48,14 +51,16 @@ QString CurrentModeText(int mode, int uiLanguage) {
 }
 
 std::string ModeNameForUnit(const QString& typed) {
-  QString name = typed.left(kModeNameLength);
-  if (!name.isEmpty() && name.back().isHighSurrogate()) name.chop(1);
-  std::string bytes = name.toStdString();
-  while (bytes.size() > static_cast<std::size_t>(kModeNameLength)) {
-    name.chop(name.size() >= 2 && name.back().isLowSurrogate() ? 2 : 1);
-    bytes = name.toStdString();
+  std::string bytes;
+  for (QChar c : typed.left(kModeNameLength)) {
+    if (bytes.size() == static_cast<std::size_t>(kModeNameLength)) break;
+    bytes += IsModeNameChar(c) ? static_cast<char>(c.unicode()) : '?';  // as the unit would show it
   }
   return bytes;
+}
+
+bool IsModeNameChar(QChar c) {
+  return c.unicode() >= 0x20 && c.unicode() <= 0x7E;
 }
 
 }  // namespace morvelin

@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/containers.h"
@@ -28,6 +30,11 @@ namespace {
 
 // Room below the graph image for the frequency labels.
 constexpr int kGraphBottomMargin = 24;
+
+// The groups beside the graph, top to bottom.
+constexpr const char* kRightColumnGroups[] = {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"};
+constexpr int kRightColumnTop = 3;
+constexpr int kRightColumnGap = 4;
 
 struct VolumeKey {
   int key;
@@ -66,7 +73,15 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
   store_.SetRefreshHook([this](int block) { hooks_->RefreshPage(block); });
   timer1_.setInterval(10);
   connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });
-  volumeKeys_ = new VolumeKeys(this, [this](int key) { FormKeyDown(key); });
+  volumeKeys_ = new VolumeKeys(
+      this, [this](int key) { FormKeyDown(key); },
+      [this](const QWidget* receiver) {
+        // The value edits discard letters; every other text field (names, codes, passwords) takes them.
+        const auto* edit = dynamic_cast<const QLineEdit*>(receiver);
+        if (!edit || edit->isReadOnly()) return false;
+        const auto* control = dynamic_cast<const Control*>(receiver);
+        return !control || binding_->Registry().ValueControl(control->Tag()) != control;
+      });
   qApp->installEventFilter(volumeKeys_);
   FormCreate();
   LayoutClient();
@@ -132,6 +147,8 @@ void MainWindow::ConnectControls() {
   }
   tabs_.Connect();
   if (QWidget* panel = comps_.Widget("AdvPanel1")) panel->installEventFilter(this);
+  for (const char* group : kRightColumnGroups)
+    if (QWidget* g = comps_.Widget(group)) g->installEventFilter(this);
 }
 
 void MainWindow::FormCreate() {
@@ -182,14 +199,30 @@ void MainWindow::RzBmpButton2Click() {
 
 void MainWindow::RzBmpButton1Click() {
   if (isMaximized()) {
+    restoring_ = normalGeometry_.isValid();
     showNormal();
-    if (normalGeometry_.isValid()) setGeometry(normalGeometry_);
+    RestoreNormalGeometry();
     return;
   }
   normalGeometry_ = geometry();
+  // The window manager (or the platform without one) maximises into the screen's available
+  // area, which leaves every task bar uncovered wherever it sits. Setting a geometry here
+  // would end the maximised state again.
   showMaximized();
-  // The screen's available area leaves every task bar uncovered, wherever it sits.
-  if (QScreen* s = screen()) setGeometry(s->availableGeometry());
+}
+
+void MainWindow::RestoreNormalGeometry() {
+  // A window manager may put back a geometry of its own, late; ours is the one before maximising.
+  if (!restoring_ || isMaximized()) return;
+  if (geometry() != normalGeometry_) setGeometry(normalGeometry_);
+}
+
+void MainWindow::changeEvent(QEvent* e) {
+  QWidget::changeEvent(e);
+  if (e->type() == QEvent::WindowStateChange && !isMaximized() && restoring_) {
+    RestoreNormalGeometry();
+    restoring_ = false;
+  }
 }
 
 void MainWindow::RzBmpButton3Click() {
@@ -269,8 +302,15 @@ void MainWindow::LayoutClient() {
   if (QWidget* pass = comps_.Widget("EQPassLabel"))
     pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
   moveX("Label3", imageW - 180);
-  for (const char* group : {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19", "MusEQTrackBar1"})
-    moveX(group, w - kRightColumn);
+  // The right column: the visible groups stack from the top, without holes where hidden ones sit.
+  int columnY = kRightColumnTop;
+  for (const char* group : kRightColumnGroups) {
+    QWidget* g = comps_.Widget(group);
+    if (!g) continue;
+    g->move(w - kRightColumn, columnY);
+    if (!g->isHidden()) columnY += g->height() + kRightColumnGap;
+  }
+  moveX("MusEQTrackBar1", w - kRightColumn);
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
     prompt->move((w - prompt->width()) / 2, (h - prompt->height()) / 2);
 }
@@ -298,9 +338,11 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if ((event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) &&
-      watched == comps_.Widget("AdvPanel1"))
-    LayoutClient();
+  if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+    const bool column = std::any_of(std::begin(kRightColumnGroups), std::end(kRightColumnGroups),
+                                    [&](const char* g) { return watched == comps_.Widget(g); });
+    if (column || watched == comps_.Widget("AdvPanel1")) LayoutClient();
+  }
   return QWidget::eventFilter(watched, event);
 }
 

@@ -68,6 +68,7 @@ class MainWindow : public QWidget {
 
  protected:
   void showEvent(QShowEvent*) override;
+  void changeEvent(QEvent*) override;
   void paintEvent(QPaintEvent*) override;
   void resizeEvent(QResizeEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
@@ -79,6 +80,7 @@ class MainWindow : public QWidget {
  private:
   void ConnectControls();
   void LayoutClient();
+  void RestoreNormalGeometry();
 
   ParamStore& store_;
   EditorState& state_;
@@ -96,6 +98,7 @@ class MainWindow : public QWidget {
   bool painted_ = false;
   bool centred_ = false;
   QRect normalGeometry_;
+  bool restoring_ = false;  // restore asked for; the former geometry follows the state change
   // Moving by hand where the platform offers no system move.
   bool dragging_ = false;
   QPoint dragOffset_;

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QRegularExpressionValidator>
 
 #include "editor/controls/combo_box.h"
 #include "editor/controls/misc_controls.h"
@@ -13,6 +14,10 @@
 namespace morvelin {
 
 namespace {
+
+constexpr const char* kModeNameHintZh = "模式名称：最多 20 个可打印 ASCII 字符（字母、数字、空格、符号）";
+constexpr const char* kModeNameHintEn =
+    "Mode name: up to 20 printable ASCII characters (letters, digits, space, signs)";
 
 // The grid's design: the titles carry their leading spaces.
 constexpr const char* kKeyTitle = "      No";
@@ -58,7 +63,13 @@ WidgetPresetView::WidgetPresetView(const FormComponents& components)
   // Names are read from their start, unlike the centred value edits.
   for (Edit* e : {modeEdit_, fileEdit_})
     if (e) e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  if (modeEdit_) modeEdit_->setMaxLength(kModeNameLength);
+  if (modeEdit_) {
+    modeEdit_->setMaxLength(kModeNameLength);
+    // The unit shows any other byte as "?": only printable ASCII can be typed.
+    modeEdit_->setValidator(new QRegularExpressionValidator(QRegularExpression("[\\x20-\\x7E]*"), modeEdit_));
+    modeEdit_->SetHint(QString::fromUtf8(kModeNameHintEn));
+    modeEdit_->setToolTip(QString::fromUtf8(kModeNameHintZh) + "\n" + QString::fromUtf8(kModeNameHintEn));
+  }
   if (grid_) SetUpGrid(*grid_);
 }
 

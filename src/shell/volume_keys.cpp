@@ -5,8 +5,9 @@
 
 namespace morvelin {
 
-VolumeKeys::VolumeKeys(QWidget* window, std::function<void(int)> onKey)
-    : QObject(window), window_(window), onKey_(std::move(onKey)) {}
+VolumeKeys::VolumeKeys(QWidget* window, std::function<void(int)> onKey,
+                       std::function<bool(const QWidget*)> takesLetters)
+    : QObject(window), window_(window), onKey_(std::move(onKey)), takesLetters_(std::move(takesLetters)) {}
 
 bool VolumeKeys::IsVolumeKey(int key) {
   switch (key) {
@@ -36,8 +37,13 @@ bool VolumeKeys::eventFilter(QObject* watched, QEvent* event) {
     return false;  // the same key passed on to a parent
   lastPress_ = event;
   lastReceiver_ = receiver;
-  const int key = static_cast<QKeyEvent*>(event)->key();
-  if (IsVolumeKey(key)) onKey_(key);
+  const auto* press = static_cast<QKeyEvent*>(event);
+  const int key = press->key();
+  if (!IsVolumeKey(key)) return false;
+  // Ctrl+A selects all, Alt keys are menu keys: only the plain letter (or with Shift) counts.
+  if (press->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  if (takesLetters_ && takesLetters_(receiver)) return false;
+  onKey_(key);
   return false;
 }
 

@@ -12,8 +12,11 @@ namespace morvelin {
 class VolumeKeys : public QObject {
   Q_OBJECT
  public:
-  // `onKey` gets the Qt key of a volume shortcut pressed anywhere in `window`.
-  VolumeKeys(QWidget* window, std::function<void(int key)> onKey);
+  // `onKey` gets the Qt key of a volume shortcut pressed anywhere in `window`, except while
+  // `takesLetters` says the widget the key goes to is a field that takes letters (a name, a
+  // password).
+  VolumeKeys(QWidget* window, std::function<void(int key)> onKey,
+             std::function<bool(const QWidget* receiver)> takesLetters = {});
 
   static bool IsVolumeKey(int key);
 
@@ -23,6 +26,7 @@ class VolumeKeys : public QObject {
  private:
   QWidget* window_;
   std::function<void(int)> onKey_;
+  std::function<bool(const QWidget*)> takesLetters_;
   // A key the focused control ignores travels on to its parents; it counts once.
   const QEvent* lastPress_ = nullptr;
   QWidget* lastReceiver_ = nullptr;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "editor/controls/spin_buttons.h"
 #include "eq_rig.h"
@@ -165,6 +166,56 @@ TEST_F(BandEditingTest, QSpinButtonsStepTheirEditAndTheDeqGainStopsAtMinusTwelve
   EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(1, 4, 60)}));
 }
 
+TEST_F(BandEditingTest, LeavingAnEditForASpinButtonCommitsItsOwnWordFirst) {
+  struct Case {
+    const char* typedIn;
+    int typedWord;
+    const char* spin;
+    int spinWord;
+    const char* spinEdit;
+  };
+  const Case cases[] = {
+      {"MusFreEdit3", 21, "MusQUpDownBtn3", 23, "MusQEdit3"},    // the same band's Q
+      {"MusFreEdit4", 26, "MusGain1UpDown", 0, "MusGain1Edit"},  // another strip's input gain
+      {"MusGainEdit5", 32, "MusQUpDownBtn6", 38, "MusQEdit6"},   // a gain typed, another band's Q
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typedIn);
+    r().ClickTab(0);
+    auto* typed = r().Get<Edit>(c.typedIn);
+    const bool gain = std::string(c.typedIn).find("Gain") != std::string::npos;
+    const int typedValue = gain ? GainWordOf(3.0) : FreqIndexOf(1000);
+    r().Store().SetDevice(r().Store().DeviceAddressOf(MakeAddress(0, c.spinWord)), 10);
+    r().Binding().RefreshPage(0);
+    r().ClearWrites();
+    r().TypeWithoutEnter(typed, gain ? "3" : "1000");
+    auto* spin = r().Get<SpinButtons>(c.spin);
+    QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 2, 2));
+    EXPECT_EQ(r().Writes(),
+              (std::vector<WordWrite>{r().Write(0, c.typedWord, typedValue), r().Write(0, c.spinWord, 11)}));
+    EXPECT_EQ(r().Binding().Flags().CurrentEdit, r().Get<Edit>(c.spinEdit));
+    EXPECT_EQ(r().Store().View(MakeAddress(0, c.typedWord)), typedValue);
+  }
+}
+
+TEST_F(BandEditingTest, EscapePutsBackTheTextAndNothingIsSentLater) {
+  auto* freq = r().Get<Edit>("MusFreEdit5");
+  auto* gain = r().Get<Edit>("MusGainEdit5");
+  r().Click(freq);
+  const QString before = freq->text();
+  r().TypeWithoutEnter(freq, "2000");
+  QTest::keyClick(freq, Qt::Key_Escape);
+  EXPECT_EQ(freq->text(), before);
+  r().Click(gain);  // leaving the edit afterwards sends nothing
+  QTest::keyClicks(gain, "9");
+  QTest::keyClick(gain, Qt::Key_Escape);
+  r().Click(freq);
+  EXPECT_TRUE(r().Writes().empty());
+  // Typing again after Escape still works.
+  r().Type(freq, "1000");
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(0, 31, FreqIndexOf(1000))}));
+}
+
 TEST_F(BandEditingTest, TheWheelStepsOnlyAfterAnEditWasClicked) {
   auto* gain = r().Get<Edit>("MusGainEdit8");
   QWidget* over = r().Get<QWidget>("AdvPanel1");
@@ -180,6 +231,44 @@ TEST_F(BandEditingTest, TheWheelStepsOnlyAfterAnEditWasClicked) {
   r().ClearWrites();
   r().Wheel(over, 120);
   EXPECT_TRUE(r().Writes().empty());
+}
+
+TEST_F(BandEditingTest, EverySliderTakesSingleStepsFromTheWheelAndTheArrowKeys) {
+  struct Case {
+    const char* slider;
+    int word;
+  };
+  // A filter frequency slider (about 250 steps on a short track) and a band's gain slider.
+  for (const Case& c : {Case{"MusHPFREBar", 5}, Case{"MusEQGainBar3", 22}}) {
+    SCOPED_TRACE(c.slider);
+    auto* bar = r().Get<TrackBar>(c.slider);
+    bar->SetPosition(100);
+    // Even while the wheel belongs to a band edit, the slider under the pointer takes it.
+    r().Click(r().Get<Edit>("MusFreEdit6"));
+    r().ClearWrites();
+    std::vector<int> seen;
+    auto after = [&](const std::function<void()>& gesture) {
+      gesture();
+      seen.push_back(bar->Position());
+    };
+    after([&] { r().Wheel(bar, 120); });
+    after([&] { r().Wheel(bar, -120); });
+    after([&] { r().Wheel(bar, -120); });
+    after([&] { r().Wheel(bar, 60); });  // half a notch: not yet a step
+    after([&] { r().Wheel(bar, 60); });
+    bar->setFocus();
+    after([&] { QTest::keyClick(bar, Qt::Key_Up); });
+    after([&] { QTest::keyClick(bar, Qt::Key_Right); });
+    after([&] { QTest::keyClick(bar, Qt::Key_Down); });
+    EXPECT_EQ(seen, (std::vector<int>{101, 100, 99, 99, 100, 101, 102, 101}));
+    EXPECT_EQ(r().Store().View(MakeAddress(0, c.word)), 101);
+    // Each step took the normal path to the unit (waiting edits of one word merge on the way).
+    const std::vector<WordWrite> writes = r().Writes();
+    ASSERT_FALSE(writes.empty());
+    for (const WordWrite& w : writes) EXPECT_EQ(w.address, r().Write(0, c.word, 0).address);
+    EXPECT_EQ(writes.back(), r().Write(0, c.word, 101));
+  }
+  EXPECT_EQ(r().Get<Edit>("MusGainEdit3")->text(), "-3.8");
 }
 
 TEST_F(BandEditingTest, AGainSliderWritesItsBandAndCarriesTheHighlightedThumb) {
@@ -205,6 +294,34 @@ TEST_F(BandEditingTest, ARefreshRepaintsTheTypeLabelsButWritesNothing) {
   EXPECT_EQ(r().Get<Label>("MusHSQBtn1")->Background(), QColor(248, 241, 128));
   EXPECT_EQ(r().Binding().Flags().LastEdit, last);
   EXPECT_TRUE(r().Writes().empty());
+}
+
+TEST_F(BandEditingTest, TypeWordsWithoutAnEntryShowNoState) {
+  ParamStore& store = r().Store();
+  auto show = [&](int block, int index, int value) {
+    store.SetDevice(store.DeviceAddressOf(MakeAddress(block, index)), value);
+    r().Binding().RefreshPage(block);
+  };
+  const char* labels[] = {"MusBYBtn1", "MusPEQBtn1", "MusLSQBtn1", "MusHSQBtn1"};
+  show(0, 10, 3);
+  ASSERT_EQ(r().Get<Label>("MusHSQBtn1")->Background(), QColor(248, 241, 128));
+  for (int word : {4, 9, 300}) {
+    SCOPED_TRACE(word);
+    show(0, 10, word);
+    EXPECT_EQ(r().Get<ComboBox>("MusModeBox1")->ItemIndex(), -1);
+    for (const char* l : labels) EXPECT_EQ(r().Get<Label>(l)->Background(), QColor(191, 191, 191)) << l;
+    EXPECT_EQ(store.View(MakeAddress(0, 10)), word);
+  }
+  r().ClickTab(1);
+  const char* buttons[] = {"DEQTYpeOffBtn1", "DEQTYpeBelowBtn1", "DEQTYpeAboveBtn1"};
+  show(1, 1, 2);
+  ASSERT_TRUE(r().Get<BmpButton>("DEQTYpeAboveBtn1")->Down());
+  show(1, 1, 3);
+  EXPECT_EQ(r().Get<ComboBox>("DEQTypeBox1")->ItemIndex(), -1);
+  for (const char* b : buttons) EXPECT_FALSE(r().Get<BmpButton>(b)->Down()) << b;
+  EXPECT_TRUE(r().Writes().empty());
+  show(0, 10, 1);
+  show(1, 1, 0);
 }
 
 TEST_F(BandEditingTest, DeqTypeButtonsChooseTheWorkType) {

@@ -98,12 +98,16 @@ class EqRig {
 
   // Click an edit, replace its text by typing, then press Enter.
   void Type(Edit* edit, const char* text) {
+    TypeWithoutEnter(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
+  // The same, leaving the typed text un-entered in the edit.
+  void TypeWithoutEnter(Edit* edit, const char* text) {
     ASSERT_NE(edit, nullptr);
     Click(edit);
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Backspace);
     QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
   }
 
   void Wheel(QWidget* over, int delta) {

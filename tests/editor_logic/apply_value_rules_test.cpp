@@ -234,15 +234,29 @@ TEST(ApplyValueRules, SliderTakesTheNearestPositionTiesToEven) {
   }
 }
 
-TEST(ApplyValueRules, StoredQAboveTheListIsLowered) {
+TEST(ApplyValueRules, ShowingAStoredWordNeverWritesIt) {
   ValueContext c;
   c.address = kMusQ;
+  c.storedWord = 300;  // above the Q list: shown as its top entry, kept as the unit holds it
+  const AppliedValue shown = ApplyValueRules(E, kKindQ, StepNone, true, 0, c);
+  EXPECT_EQ(shown.text, std::optional<std::string>("128.00"));
+  EXPECT_FALSE(shown.writesStores);
+  EXPECT_FALSE(shown.callsSetParam);
+  struct Shown {
+    ValueTarget target;
+    int kind;
+    double value;
+  };
+  for (const Shown& s :
+       {Shown{E, kKindFrequency, 400}, Shown{E, kKindGain, 313}, Shown{E, kKindMusicGain, 90},
+        Shown{L, kKindBandType, 7}, Shown{E, kKindNone, 70000}}) {
+    const AppliedValue r = ApplyValueRules(s.target, s.kind, StepNone, true, s.value, ValueContext{});
+    ASSERT_TRUE(r.applies) << s.kind;
+    EXPECT_FALSE(r.writesStores) << s.kind;
+    EXPECT_FALSE(r.callsSetParam) << s.kind;
+  }
   c.storedWord = 300;
-  EXPECT_TRUE(ApplyValueRules(E, kKindQ, StepNone, true, 0, c).lowersStoredQ);
-  c.storedWord = 100;
-  EXPECT_FALSE(ApplyValueRules(E, kKindQ, StepNone, true, 0, c).lowersStoredQ);
-  c.storedWord = 300;
-  EXPECT_FALSE(ApplyValueRules(E, kKindQ, StepNone, false, 300, c).lowersStoredQ);
+  EXPECT_TRUE(ApplyValueRules(E, kKindQ, StepNone, false, 300, c).writesStores);
 }
 
 // Every word an edit can show, typed back as shown, gives the same word.
@@ -324,27 +338,31 @@ TEST_F(ApplyValueOnStore, QEditFollowsTheBandType) {
   EXPECT_EQ(r.text, "4.00");
 }
 
-TEST_F(ApplyValueOnStore, ShownQAboveTheListIsLoweredInBothImagesWithoutSending) {
+TEST_F(ApplyValueOnStore, ShownQAboveTheListKeepsTheStoredWord) {
   store.ViewImage[2][18] = 300;  // microphone band 1 Q
+  store.DeviceImage[2][18] = 300;
   const AppliedValue r = Apply(E, kKindQ, A(2, 18), StepNone, true, 300);
   EXPECT_EQ(r.text, "128.00");
-  EXPECT_EQ(store.ViewImage[2][18], 100);
-  EXPECT_EQ(store.DeviceImage[2][18], 100);
+  EXPECT_EQ(store.ViewImage[2][18], 300);
+  EXPECT_EQ(store.DeviceImage[2][18], 300);
   EXPECT_TRUE(sender.sent.empty());
 }
 
 TEST_F(ApplyValueOnStore, DirectWritesFollowTheSelectionAndBank) {
   selection.MusChannelSel = kMusRight;
-  Apply(E, kKindGain, kMusGain, StepNone, true, 130);
+  Apply(E, kKindGain, kMusGain, StepNone, true, 130);  // only shown
+  EXPECT_EQ(store.ViewImage[0][12], 0);
+  EXPECT_EQ(store.DeviceImage[0][87], 0);
+  EXPECT_TRUE(sender.sent.empty());
+  Apply(E, kKindGain, kMusGain, StepNone, false, 130);
   EXPECT_EQ(store.ViewImage[0][12], 130);
   EXPECT_EQ(store.DeviceImage[0][87], 130);
   EXPECT_EQ(store.DeviceImage[0][12], 0);
-  EXPECT_TRUE(sender.sent.empty());
 
   selection.CurMicBlock = 3;
   Apply(E, kKindFrequency, A(2, 16), StepUp, false, 100);
   EXPECT_EQ(store.DeviceImage[3][16], 101);
-  EXPECT_EQ(sender.sent, (std::vector<RecordingSender::Sent>{{A(3, 16), 101}}));
+  EXPECT_EQ(sender.sent, (std::vector<RecordingSender::Sent>{{A(0, 87), 130}, {A(3, 16), 101}}));
 }
 
 TEST_F(ApplyValueOnStore, PanesSendButDoNotWriteDirectly) {

@@ -137,5 +137,20 @@ TEST(EqLabel, TextsAndPlaces) {
   }
 }
 
+TEST(EqLabel, KeptInsideTheImage) {
+  struct Case {
+    PixelRect label;
+    PixelRect inside;
+  };
+  const Case cases[] = {
+      {{500, 100, 80, 40}, {500, 100, 80, 40}},    // already inside
+      {{1100, 100, 80, 40}, {1062, 100, 80, 40}},  // past the right edge
+      {{-20, -30, 80, 40}, {0, 0, 80, 40}},        // past the top left corner
+      {{10, 240, 80, 40}, {10, 216, 80, 40}},      // past the bottom
+      {{10, 10, 2000, 400}, {0, 0, 2000, 400}},    // larger than the image
+  };
+  for (const Case& c : cases) EXPECT_EQ(KeepInside(c.label, 1142, 256), c.inside) << c.label.left;
+}
+
 }  // namespace
 }  // namespace morvelin

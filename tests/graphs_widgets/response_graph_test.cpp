@@ -299,6 +299,40 @@ TEST_F(ResponseGraphTest, ValueLabelTextAndPlace) {
   EXPECT_EQ(Point(kHighPassPoint)->y(), NearestInt(graph.Geometry().DbToY(0) - 7));
 }
 
+TEST_F(ResponseGraphTest, TheValueLabelStaysInsideTheImageAndOverThePoints) {
+  struct Case {
+    const char* what;
+    int selection;
+    int freqWord;  // of the selected entry
+    int gainWord;  // bands only
+  };
+  const Case cases[] = {
+      {"high-pass near the top of the list", 10, 358, 0},
+      {"band at the right edge", 3, kFreqTop, 180},
+      {"band at the left edge, low", 3, 0, 0},
+      {"band at the top", 4, 200, 180},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.selection == 10) {
+      View(0, 4) = 2;
+      View(0, 5) = c.freqWord;
+    } else {
+      View(0, 10 + 5 * c.selection + 1) = c.freqWord;
+      View(0, 10 + 5 * c.selection + 2) = c.gainWord;
+    }
+    graph.RedrawCurve(kSelectAll, 0);
+    graph.RedrawCurve(c.selection, 0);
+    QLabel* label = graph.EqLabel();
+    ASSERT_FALSE(label->isHidden());
+    EXPECT_TRUE(graph.rect().contains(label->geometry())) << label->text().toStdString();
+    // Drawn over every point: it comes after all of them among the graph's children.
+    const QObjectList& children = graph.children();
+    for (int p = 0; p < kCurvePointCount; ++p)
+      EXPECT_GT(children.indexOf(label), children.indexOf(Point(p))) << p;
+  }
+}
+
 TEST_F(ResponseGraphTest, TimerFollowsEditsAndPausesWhileDragging) {
   host.ApplyValue(host.ValueControl(32), FakeGraphHost::StepNone, 0, 150);  // band 5 +6 dB
   graph.Timer1Timer();

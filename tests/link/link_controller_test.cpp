@@ -222,6 +222,7 @@ TEST(LinkHold, LinkButtonWhileOnlineReleasesThenSearchesAgain) {
   EXPECT_FALSE(rig.link.HoldTimer().Running());
   EXPECT_TRUE(rig.ui.Messages.empty());
   EXPECT_EQ(rig.ui.StatusCaption, "设备未连接");
+  EXPECT_EQ(rig.ui.StatusColour, kOfflineColour) << "silver once the link is down";
   EXPECT_FALSE(rig.ui.LinkButtonPressed);
   rig.link.CloseQuery();  // not online: nothing is sent
   EXPECT_TRUE(rig.TakeReceived().empty());
@@ -230,8 +231,12 @@ TEST(LinkHold, LinkButtonWhileOnlineReleasesThenSearchesAgain) {
   EXPECT_TRUE(rig.link.Timer1().Running());
   EXPECT_EQ(rig.ui.StatusCaption, "设备搜索...");
   ASSERT_TRUE(rig.RunUntil([&] { return rig.link.LinkOnline(); }));
+  EXPECT_EQ(rig.ui.StatusColour, kOnlineColour);
   rig.link.CloseQuery();
   EXPECT_EQ(rig.TakeReceived().back(), kRelease);
+  // Any way out of the online state turns the label silver.
+  rig.link.LinkBtnClick(Button::UnLinkBtn);
+  EXPECT_EQ(rig.ui.StatusColour, kOfflineColour);
 }
 
 TEST(LinkHold, UnlinkButtonAlwaysTakesTheLinkDown) {

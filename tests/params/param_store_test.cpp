@@ -64,7 +64,9 @@ TEST_F(StoreTest, SetParamWritesBothImagesAndSendsOnlyWhenOnline) {
   EXPECT_EQ(sender.sent[0], std::make_pair(85, 7));
 
   store.SendSuppressed = true;
-  store.SetParam(11, 3);
+  store.SetParam(11, 3);  // only showing: neither stored nor sent
+  EXPECT_EQ(store.ViewImage[0][11], 0);
+  EXPECT_EQ(store.DeviceImage[0][86], 0);
   sender.online = false;
   store.SendSuppressed = false;
   store.SetParam(12, 3);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -60,6 +62,21 @@ TEST(ValueTables, LookupsClampAnyWord) {
   EXPECT_EQ(BandTypeListAt(9), "HSEQ");
 }
 
+// Every midpoint between two entries, typed as its shortest decimal, goes to the lower entry;
+// a hundredth above it goes to the upper one.
+TEST(TypedLookups, EveryFrequencyMidpointTiesLow) {
+  for (int k = 0; k + 1 < kFreqCount; ++k) {
+    const int hundredths = (value_tables_detail::kFreqTenths[static_cast<std::size_t>(k)] +
+                            value_tables_detail::kFreqTenths[static_cast<std::size_t>(k) + 1]) *
+                           5;
+    char text[32];
+    std::snprintf(text, sizeof text, "%d.%02d", hundredths / 100, hundredths % 100);
+    const double typed = std::strtod(text, nullptr);  // as a typed entry is read
+    EXPECT_EQ(FreqIndexOf(typed), k) << text;
+    EXPECT_EQ(FreqIndexOf(typed + 0.01), k + 1) << text;
+  }
+}
+
 TEST(TypedLookups, FrequencyAndQ) {
   struct Case {
     double in;
@@ -67,8 +84,8 @@ TEST(TypedLookups, FrequencyAndQ) {
   };
   const Case freq[] = {
       {1000, 204},  {1010, 204},  // a tie goes to the lower entry
-      {1011, 205},  {5, 0},       {19.7, 0},           {19.9, 0}, {19.91, 1},
-      {20.1, 1},    {30000, 361}, {20500, 361},  // the walk stopped at the top: no look back
+      {1011, 205},  {5, 0},       {19.7, 0},           {19.9, 0},    {19.91, 1},
+      {20.1, 1},    {30000, 361}, {20500, 361},        {20400, 360},  // a tie below the top entry goes low
       {20200, 360}, {-1, 0},      {std::nan(""), 361},
   };
   for (const auto& c : freq) EXPECT_EQ(FreqIndexOf(c.in), c.freq) << c.in;

@@ -371,6 +371,72 @@ TEST_F(BackupFileTest, ListedNameWithFurtherCharactersIsNotFound) {
   EXPECT_EQ(notifier.notices[0].second, "File not find!");
 }
 
+TEST_F(BackupFileTest, AnExtensionInAnotherLetterCaseIsTheSameBackup) {
+  store.DeviceImage = saved;
+  for (const char* file : {"Up.NDDT", "low.nddt"})
+    ASSERT_TRUE(WriteLinesReplacing(folders.BackupFolder() + "/" + file, BackupLines(saved)));
+  const auto rows = folders.ListBackupFiles();
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0].name, "low");
+  EXPECT_EQ(rows[1].name, "Up");
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name.toStdString());
+    store.DeviceImage = other;
+    ASSERT_TRUE(files.LoadBackupFile(row.name));
+    ExpectLoadedWords();
+  }
+  // Saving over a listed backup replaces that file instead of adding "Up.Nddt" beside it.
+  store.DeviceImage = other;
+  ASSERT_TRUE(files.SaveBackupFile("Up"));
+  EXPECT_EQ(QDir(folders.BackupFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+            (QStringList{"Up.NDDT", "low.nddt"}));
+  EXPECT_EQ(Stored("Up"), BackupLines(other));
+  // The name itself keeps its letter case.
+  EXPECT_FALSE(files.LoadBackupFile("up"));
+  EXPECT_EQ(notifier.notices.back().second, "File not find!");
+}
+
+TEST_F(BackupFileTest, AFileOverOneMebibyteIsRefusedUnread) {
+  store.DeviceImage = saved;
+  struct Case {
+    const char* name;
+    qint64 size;
+  };
+  for (const Case& c : {Case{"Big", kMaxBackupFileBytes + 1}, Case{"Huge", 200LL * 1024 * 1024}}) {
+    SCOPED_TRACE(c.name);
+    QFile big(folders.BackupFolder() + "/" + c.name + ".Nddt");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(c.size));  // sparse: only its size is large
+    big.close();
+    notifier.notices.clear();
+    EXPECT_FALSE(files.LoadBackupFile(c.name));
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_EQ(notifier.notices[0].second, "File format error!");
+    EXPECT_EQ(store.DeviceImage, saved);
+  }
+  std::vector<std::string> lines;
+  EXPECT_EQ(ReadLinesUpTo(folders.BackupPath("Big"), kMaxBackupFileBytes, lines), ReadOutcome::TooLarge);
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST_F(BackupFileTest, ASavesTemporaryFileIsNeverListed) {
+  store.DeviceImage = saved;
+  ASSERT_TRUE(files.SaveBackupFile("Party"));
+  // A save stopped half way leaves a temporary file behind on a crash; one in progress exists
+  // while the listing may run.
+  QFile left(folders.BackupFolder() + "/" + kSaveTempPrefix + "Ab12Cd");
+  ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+  left.close();
+  std::vector<BackupRow> during;
+  WriteLinesReplacing(folders.BackupPath("Party"), BackupLines(other), [&] {
+    during = folders.ListBackupFiles();
+    return false;
+  });
+  ASSERT_EQ(during.size(), 1u);
+  EXPECT_EQ(during[0].name, "Party");
+  EXPECT_EQ(folders.ListBackupFiles().size(), 1u);
+}
+
 TEST(ReadLines, AcceptsCrLfAndLfAndKeepsEmptyLines) {
   QTemporaryDir tmp;
   const QString path = tmp.path() + "/lines";

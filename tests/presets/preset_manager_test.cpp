@@ -148,7 +148,8 @@ TEST_F(PresetManagerTest, SelectedItemGivesItsName) {
   };
   for (const Case& c :
        {Case{"12-Party", 11, "Party"}, Case{"MF3-Live", 18, "Live"}, Case{"5-", 4, ""},
-        Case{"9-Nine", 8, "Nine"}, Case{"10-Ten", 9, "Ten"}, Case{"16-X-Y", 15, "X-Y"}, Case{"17-", 16, ""}})
+        Case{"9-Nine", 8, "Nine"}, Case{"10-Ten", 9, "Ten"}, Case{"16-X-Y", 15, "X-Y"}, Case{"17-", 16, ""},
+        Case{"5-Party               ", 4, "Party"}, Case{"3-  a b  ", 2, "  a b"}, Case{"4-    ", 3, ""}})
     EXPECT_EQ(ModeNameOfItem(U(c.item), c.position), U(c.name)) << c.item;
 
   presets.RefreshModeList();
@@ -300,16 +301,21 @@ TEST_F(PresetManagerTest, OfflineSaveIsLeftToTheLink) {
   EXPECT_EQ(store.Unit.ModeNames[2], "Party");
 }
 
-TEST(ModeNameForUnit, FitsTwentyBytesAtWholeCharacters) {
+TEST(ModeNameForUnit, IsAtMostTwentyPrintableAsciiCharacters) {
   struct Case {
     const char* typed;
     const char* sent;
   };
   for (const Case& c :
        {Case{"Party", "Party"}, Case{"", ""}, Case{"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRST"},
-        Case{"演唱会演唱会演唱会", "演唱会演唱会"}, Case{"AB演唱会演唱会", "AB演唱会演唱会"},
-        Case{"ABC演唱会演唱会", "ABC演唱会演唱"}})
+        Case{" ~!x", " ~!x"}, Case{"演唱会", "???"},
+        Case{"AB演唱会演唱会演唱会演唱会演唱会演唱会", "AB??????????????????"}, Case{"a\tb\x7f", "a?b?"}})
     EXPECT_EQ(ModeNameForUnit(U(c.typed)), c.sent) << c.typed;
+  EXPECT_TRUE(IsModeNameChar(QChar(0x20)));
+  EXPECT_TRUE(IsModeNameChar(QChar(0x7E)));
+  EXPECT_FALSE(IsModeNameChar(QChar(0x1F)));
+  EXPECT_FALSE(IsModeNameChar(QChar(0x7F)));
+  EXPECT_FALSE(IsModeNameChar(QChar(0xE9)));
 }
 
 // --- Backups ----------------------------------------------------------------------------------

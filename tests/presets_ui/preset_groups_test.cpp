@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@
 #include "editor/controls/misc_controls.h"
 #include "editor/controls/text_controls.h"
 #include "link/frames.h"
+#include "presets/backup_content.h"
+#include "presets/backup_file.h"
 #include "shell/shell_fixture.h"
 
 // Readable QStrings in failure messages.
@@ -137,7 +140,7 @@ TEST_F(PresetGroups, StartShapeThenTheUnitsNamesAfterTheFullRead) {
   expected[4] = "5-" + Reported("Party");
   EXPECT_EQ(ModeItems(), expected);
   EXPECT_EQ(ModeBox().currentIndex(), 4);
-  EXPECT_EQ(ModeEdit().text(), Reported("Party"));
+  EXPECT_EQ(ModeEdit().text(), "Party") << "shown without the unit's padding";
   EXPECT_EQ(CurrentModeText(), U("(当前模式:5 )"));
   EXPECT_EQ(p->app.Presets().Manager().ModeList(), expected) << "presenter and widget in step";
 }
@@ -145,11 +148,22 @@ TEST_F(PresetGroups, StartShapeThenTheUnitsNamesAfterTheFullRead) {
 TEST_F(PresetGroups, OnlyTheUsersChoiceFillsTheNameField) {
   StartOnline();
   Pick(11);
-  EXPECT_EQ(ModeEdit().text(), Reported("Mode 12"));
+  EXPECT_EQ(ModeEdit().text(), "Mode 12");
   ModeEdit().setText("typed");
   ModeBox().setCurrentIndex(3);  // the program moving the selection
   EXPECT_EQ(ModeEdit().text(), "typed");
   EXPECT_EQ(ModeEdit().maxLength(), 20);
+  // Only printable ASCII can be typed, and the hint says so.
+  ModeEdit().clear();
+  ModeEdit().setFocus();
+  QTest::keyClicks(&ModeEdit(), "Ab ");
+  for (const QString& typed : {U("é"), U("演")}) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+    QApplication::sendEvent(&ModeEdit(), &press);
+  }
+  QTest::keyClicks(&ModeEdit(), "~1");
+  EXPECT_EQ(ModeEdit().text(), "Ab ~1");
+  EXPECT_TRUE(ModeEdit().toolTip().contains("ASCII"));
 }
 
 TEST_F(PresetGroups, RecallAsksInTheUsersLanguageAndYesRecallsAndReloads) {
@@ -398,6 +412,40 @@ TEST_F(PresetGroups, LoadingWithoutANameReportsAMissingFile) {
     EXPECT_EQ(Boxes().shown[1].caption, "Morvelin");
     EXPECT_EQ(Boxes().shown[1].text, U(c.notice));
   }
+}
+
+TEST_F(PresetGroups, ABackupAfterTheFullReadHoldsWhatTheUnitHolds) {
+  // Words far outside what the controls can show: sliders, lists, edits and buttons clamp what
+  // they show, but neither the refreshes nor focusing an edit may change the stored words.
+  // The last word of each block is in the backup but not in the full read: it cannot be known.
+  std::vector<int> addresses;
+  for (int b = 0; b <= kBackupLastBlock; ++b)
+    for (int i = 0; i < BlockLengths(b); ++i) addresses.push_back(MakeAddress(b, i));
+  addresses.push_back(kBackupExtraAddress);
+  for (int a : addresses) Unit().SetWord(a, 300 + (a * 37) % 700);
+  StartOnline();
+  for (int tab = 9; tab >= 0; --tab) W().Tabs().ClickTab(tab);
+  for (const char* edit : {"MusFreEdit3", "MusGainEdit3", "MusQEdit3", "MusGain1Edit"})
+    if (auto* e = W().Components().Get<Edit>(edit)) QTest::mouseClick(e, Qt::LeftButton);
+  W().Tabs().ClickTab(9);
+  FileEdit().setText("AsRead");
+  Click("RzBmpButton120");
+
+  std::vector<std::string> lines;
+  ASSERT_TRUE(ReadLines(BackupFolder() + "/AsRead.Nddt", lines));
+  const CheckedBackup saved = CheckBackup(lines);
+  ASSERT_EQ(saved.result, BackupCheck::Ok);
+  ASSERT_EQ(saved.words.size(), addresses.size() + kBackupLastBlock + 1);
+  int differing = 0;
+  for (const BackupWord& w : saved.words)
+    if (IndexOf(w.address) < BlockLengths(BlockOf(w.address)) && w.value != Unit().WordAt(w.address)) {
+      ++differing;
+      ADD_FAILURE() << "(" << w.address / 256 << "," << w.address % 256 << ") saved " << w.value << ", unit "
+                    << Unit().WordAt(w.address);
+      if (differing > 10) break;
+    }
+  EXPECT_EQ(differing, 0);
+  EXPECT_TRUE(FramesTo(BlockWriteAddr).empty());
 }
 
 }  // namespace

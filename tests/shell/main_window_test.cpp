@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -134,8 +135,9 @@ void MoveTo(TrackBar& bar, int position) {
 TEST(MainWindow, VolumeKeysStepTheMasterVolumesAndReachTheFocusedControl) {
   Program p;
   p.Show();
-  auto* edit = p.Main().Components().Get<Edit>("PresetModeEdit");
-  p.Main().Tabs().ClickTab(9);
+  // A value edit discards letters, so the keys only step the volumes there.
+  auto* edit = p.Main().Components().Get<Edit>("MusGain1Edit");
+  p.Main().Tabs().ClickTab(0);
   OpenVolumeMaxima(p);
   const KeyCase cases[] = {
       {"qqq", "SysMusNormalVolBar", 10, 13}, {"aaaa", "SysMusNormalVolBar", 2, 0},
@@ -146,15 +148,41 @@ TEST(MainWindow, VolumeKeysStepTheMasterVolumesAndReachTheFocusedControl) {
     SCOPED_TRACE(c.keys);
     auto* bar = p.Main().Components().Get<TrackBar>(c.slider);
     MoveTo(*bar, c.start);
-    edit->clear();
     edit->setFocus();
+    const QString shown = edit->text();
     QTest::keyClicks(edit, c.keys);
     EXPECT_EQ(bar->Position(), c.end);
-    EXPECT_EQ(edit->text(), QString::fromUtf8(c.keys));
+    EXPECT_EQ(edit->text(), shown);
   }
   // The change handler stores the volume and shows it in the pane.
   EXPECT_EQ(p.app.Store().ViewImage[29][2], 12);
   EXPECT_EQ(p.Main().Components().Find("SysEffNormalVolPane")->Caption(), "12");
+}
+
+TEST(MainWindow, TypingANameOrAPasswordLeavesTheVolumes) {
+  Program p;
+  p.Show();
+  p.Main().Tabs().ClickTab(9);
+  OpenVolumeMaxima(p);
+  FormComponents& c = p.Main().Components();
+  std::vector<TrackBar*> bars;
+  for (const char* name : {"SysMusNormalVolBar", "SysMicNormalVolBar", "SysEffNormalVolBar"}) {
+    bars.push_back(c.Get<TrackBar>(name));
+    MoveTo(*bars.back(), 40);
+  }
+  for (const char* field : {"FileEdit", "PresetModeEdit", "SysPassEdit"}) {
+    SCOPED_TRACE(field);
+    auto* edit = c.Get<Edit>(field);
+    ASSERT_NE(edit, nullptr);
+    edit->clear();
+    edit->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), edit);
+    QTest::keyClicks(edit, "first qawsed");
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // selects all
+    EXPECT_EQ(edit->selectedText(), edit->text());
+    EXPECT_FALSE(edit->text().isEmpty());
+    for (TrackBar* bar : bars) EXPECT_EQ(bar->Position(), 40) << bar->objectName().toStdString();
+  }
 }
 
 TEST(MainWindow, VolumeKeysCountOnceWhenTheFocusedControlIgnoresThem) {
@@ -167,8 +195,11 @@ TEST(MainWindow, VolumeKeysCountOnceWhenTheFocusedControlIgnoresThem) {
   const int before = bar->Position();
   QTest::keyClick(slider, Qt::Key_Q);
   QTest::keyClick(slider, Qt::Key_Q, Qt::ShiftModifier);
+  // With Ctrl or Alt the letter is another command, never a volume step.
   QTest::keyClick(slider, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_EQ(bar->Position(), before + 3);
+  QTest::keyClick(slider, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(slider, Qt::Key_Q, Qt::AltModifier);
+  EXPECT_EQ(bar->Position(), before + 2);
 }
 
 TEST(MainWindow, MaximiseUsesTheAvailableAreaAndRestoreReturns) {
@@ -186,27 +217,76 @@ TEST(MainWindow, MaximiseUsesTheAvailableAreaAndRestoreReturns) {
   EXPECT_EQ(w.geometry(), before);
 }
 
-TEST(MainWindow, DraggingTheTitleBarMovesTheWindowButAControlDoesNot) {
+// Presses `over` at `at` and drags by (40, 20); true when the window moved with the pointer.
+bool DragMovesTheWindow(MainWindow& w, QWidget* over, QPoint at) {
+  const QPoint start = w.pos();
+  QTest::mousePress(over, Qt::LeftButton, {}, at);
+  const QPointF to = QPointF(at) + QPointF(40, 20);
+  QMouseEvent move(QEvent::MouseMove, w.mapFromGlobal(over->mapToGlobal(to)), over->mapToGlobal(to),
+                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&w, &move);
+  QTest::mouseRelease(over, Qt::LeftButton, {}, to.toPoint());
+  return w.pos() != start;
+}
+
+TEST(MainWindow, AnyEmptySpotMovesTheWindowButAControlDoesNot) {
   Program p;
   p.Show();
   MainWindow& w = p.Main();
-  QWidget* title = w.Components().Widget("Image2");
-  const QPoint start = w.pos();
-  QTest::mousePress(title, Qt::LeftButton, {}, QPoint(600, 10));
-  QMouseEvent move(QEvent::MouseMove, QPointF(640, 30), title->mapToGlobal(QPointF(640, 30)), Qt::NoButton,
-                   Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&w, &move);
-  QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(640, 30));
-  const QPoint moved = w.pos();
-  EXPECT_NE(moved, start);
+  FormComponents& c = w.Components();
+  w.Tabs().ClickTab(0);
+  struct Spot {
+    const char* widget;
+    QPoint at;
+    bool moves;
+  };
+  const Spot spots[] = {
+      {"Image2", {600, 10}, true},         // the title strip
+      {"topGrop", {1, 18}, true},          // a gap of the top bar
+      {"AdvTabSheet1_mus", {3, 3}, true},  // the page background
+      {"AdvGroupBox14", {5, 5}, true},     // a group box
+      {"EQPassGrop", {2, 2}, true},        // the right column
+      {"AdvPanel1", {2, 2}, true},         // the frame around the graph
+      {"MusHPFREBar", {10, 5}, false},     // a slider
+      {"MusFreEdit2", {5, 5}, false},      // an edit
+      {"EQResetBtn", {5, 5}, false},       // a button
+      {"AdvPanel2", {5, 5}, false},        // the graph (its image fills the panel)
+  };
+  for (const Spot& s : spots) {
+    SCOPED_TRACE(s.widget);
+    QWidget* over = c.Widget(s.widget);
+    ASSERT_NE(over, nullptr);
+    QPoint at = s.at;
+    if (QWidget* inside = over->childAt(at)) {
+      at = inside->mapFrom(over, at);
+      over = inside;
+    }
+    SCOPED_TRACE(over->objectName().toStdString());
+    ASSERT_TRUE(over->isVisible());
+    EXPECT_EQ(DragMovesTheWindow(w, over, at), s.moves);
+  }
+}
 
-  QWidget* group = w.Components().Widget("AdvGroupBox14");
-  QTest::mousePress(group, Qt::LeftButton, {}, QPoint(5, 5));
-  QMouseEvent move2(QEvent::MouseMove, QPointF(200, 200), group->mapToGlobal(QPointF(200, 200)), Qt::NoButton,
-                    Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(&w, &move2);
-  QTest::mouseRelease(group, Qt::LeftButton, {}, QPoint(200, 200));
-  EXPECT_EQ(w.pos(), moved);
+TEST(MainWindow, TheRightColumnStacksItsVisibleGroupsWithoutHoles) {
+  Program p;
+  p.Show();
+  MainWindow& w = p.Main();
+  for (int tab = 0; tab <= 8; ++tab) {
+    SCOPED_TRACE(tab);
+    w.Tabs().ClickTab(tab);
+    int y = 3;
+    int shown = 0;
+    for (const char* name : {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"}) {
+      QWidget* g = w.Components().Widget(name);
+      ASSERT_NE(g, nullptr);
+      if (g->isHidden()) continue;
+      ++shown;
+      EXPECT_EQ(g->y(), y) << name;
+      EXPECT_EQ(g->x(), w.width() - MainWindow::kRightColumn) << name;
+      y += g->height() + 4;
+    }
+    EXPECT_GT(shown, 0);
+  }
 }
 
 TEST(MainWindow, MinimiseAfterTheClick) {

@@ -118,15 +118,16 @@ TabSheet* PageControl::Sheet(int index) const {
   return dynamic_cast<TabSheet*>(widget(index));
 }
 
-// Containers are controls: a press on them is theirs, it does not move the window.
+// A press on the bare surface of a container is an empty spot of the window: it travels on to
+// the window, which moves as if the press were on its title bar.
 void GroupBox::mousePressEvent(QMouseEvent* e) {
-  e->accept();
+  e->ignore();
 }
 void Panel::mousePressEvent(QMouseEvent* e) {
-  e->accept();
+  e->ignore();
 }
 void TabSheet::mousePressEvent(QMouseEvent* e) {
-  e->accept();
+  e->ignore();
 }
 
 }  // namespace morvelin

@@ -166,8 +166,14 @@ void TrackBar::keyPressEvent(QKeyEvent* e) {
 }
 
 void TrackBar::wheelEvent(QWheelEvent* e) {
-  // The window's wheel handler decides what the wheel steps.
-  e->ignore();
+  // One step per notch (120 eighths of a degree), upward or away from the user raising the
+  // value; finer wheels add up to whole notches. The step goes through SetPosition like a drag.
+  const QPoint delta = e->angleDelta();
+  wheelRest_ += delta.y() != 0 ? delta.y() : -delta.x();
+  const int steps = wheelRest_ / kWheelNotch;
+  wheelRest_ -= steps * kWheelNotch;
+  if (steps != 0) SetPosition(pos_ + steps);
+  e->accept();
 }
 
 }  // namespace morvelin

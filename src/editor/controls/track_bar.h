@@ -1,6 +1,7 @@
 #pragma once
 // A fader-style slider with a drawn groove and cap; horizontal or vertical (maximum at the top).
-// Like the form's track bars it reports every change of position, also programmatic ones.
+// Like the form's track bars it reports every change of position, also programmatic ones. The
+// wheel over it and the arrow keys while it has the focus move it one step.
 
 #include <QWidget>
 
@@ -68,6 +69,8 @@ class TrackBar : public QWidget, public Control {
   bool highlighted_ = false;
   bool dragging_ = false;
   double grabOffset_ = 0;
+  static constexpr int kWheelNotch = 120;
+  int wheelRest_ = 0;  // wheel turn not yet worth a whole step
   TrackBarLook look_;
 };
 

@@ -231,9 +231,12 @@ void ResponseGraph::PlaceEqLabel(const CurveEntry& entry) {
   eqLabel_->adjustSize();
   const BandPoint* point = points_[entry.point];
   const PixelRect at{point->x(), point->y(), point->width(), point->height()};
-  const PixelRect r = EqLabelRect(entry, at, eqLabel_->width(), eqLabel_->height());
+  // Beside its point, but never cut off by an edge of the image, and drawn over every point.
+  const PixelRect r =
+      KeepInside(EqLabelRect(entry, at, eqLabel_->width(), eqLabel_->height()), width(), height());
   eqLabel_->move(r.left, r.top);
   eqLabel_->show();
+  eqLabel_->raise();
 }
 
 void ResponseGraph::PaintCurve(QPainter& painter) const {
@@ -463,6 +466,11 @@ bool ResponseGraph::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched == image1_) {
+    // The graph is a control, not an empty spot: a press on it never moves the window.
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
+      me->accept();
+      return true;
+    }
     if (type == QEvent::MouseMove) Image1MouseMove(pos, me->buttons());
     if (type == QEvent::MouseButtonRelease) Image1MouseUp(pos, me->button());
     return false;
