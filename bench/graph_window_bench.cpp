@@ -5,11 +5,11 @@
 #include <QMouseEvent>
 #include <memory>
 
+#include "../tests/support/recorded_message_boxes.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/response_graph.h"
 #include "shell/application.h"
-#include "shell/graph_window_hooks.h"
 #include "unit/loopback_port.h"
 #include "unit/virtual_unit.h"
 
@@ -22,7 +22,7 @@ struct OnlineWindow {
     PrepareApplication();
     StartupOptions options;
     options.ports.names = {kDemoPortName};
-    app = std::make_unique<Morvelin>(options, &messages, &hooks);
+    app = std::make_unique<Morvelin>(options, &messages);
     app->Form1().show();
     QElapsedTimer clock;
     clock.start();
@@ -33,9 +33,8 @@ struct OnlineWindow {
   }
   ~OnlineWindow() { app.reset(); }
   bool Online() { return app->Form3().Link().LinkOnline() && port; }
-  ResponseGraph& Graph() { return *hooks.Wiring().Graph(); }
+  ResponseGraph& Graph() { return *app->Features().graph.Graph(); }
 
-  GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
   std::unique_ptr<Morvelin> app;
   LoopbackPort* port = nullptr;

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "editor/controls/desk_style.h"
+#include "editor/widgets/controls/desk_style.h"
 #include "platform/process_stats.h"
 
 namespace morvelin {
@@ -14,26 +14,25 @@ void PrepareApplication() {
   QApplication::setFont(desk::Font(12));
 }
 
-Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages, WindowHooks* hooks) {
+Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages) {
   MessageBoxes& boxes = messages ? *messages : modal_;
-  form1_ = std::make_unique<MainWindow>(store_, state_, hooks ? hooks : &hooks_);
+  form1_ = std::make_unique<MainWindow>(session_);
+  features_ = std::make_unique<WindowFeatures>(*form1_);
   linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
-  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_, options.clock);
+  form3_ = std::make_unique<LinkWindow>(options.ports, session_.Store(), *linkUi_, options.clock);
   form2_ = std::make_unique<StatusWindow>();
   linkUi_->SetStatusWindow(form2_.get());
-  form1_->SetLink(&form3_->Link());
+  session_.SetLink(&form3_->Link());
   presets_ = std::make_unique<PresetWiring>(*form1_, form3_->Link(), boxes, options.backups);
-  hooks_.SetPresets(presets_.get());
   linkUi_->SetPresets(presets_.get());
 }
 
 Morvelin::~Morvelin() {
   // The preset groups use the link, and the link reaches them through its UI adapter.
   linkUi_->SetPresets(nullptr);
-  hooks_.SetPresets(nullptr);
   presets_.reset();
   // The link refers to the windows through its UI adapter: it goes first.
-  form1_->SetLink(nullptr);
+  session_.SetLink(nullptr);
   form3_.reset();
   linkUi_->SetStatusWindow(nullptr);
 }

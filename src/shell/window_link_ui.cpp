@@ -1,8 +1,8 @@
 #include "shell/window_link_ui.h"
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
 #include "shell/preset_wiring.h"
@@ -31,9 +31,9 @@ void WindowLinkUi::HideHiddenPageTab() {
 
 void WindowLinkUi::RefreshAllPages() {
   EditorState& s = window_.State();
-  window_.Hooks().RefreshPage(100);
+  window_.Session().RefreshPage(EditorSession::kAllBlocks);
   s.PageAddress = window_.Tabs().PageCaptions(s.CurrentTab);
-  window_.Hooks().RefreshPage(s.PageBlock);
+  window_.Session().RefreshPage(s.PageBlock);
 }
 
 void WindowLinkUi::ShowMainWindow() {
@@ -97,6 +97,10 @@ void WindowLinkUi::ShowMessage(const std::string& caption, const std::string& te
 
 bool WindowLinkUi::AskYesNo(const std::string& caption, const std::string& text) {
   return messages_.AskYesNo(&window_, QString::fromStdString(caption), QString::fromStdString(text));
+}
+
+void WindowLinkUi::LinkEventDone(LinkEventKind kind) {
+  window_.Session().LinkEvent(kind);
 }
 
 }  // namespace morvelin

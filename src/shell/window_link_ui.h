@@ -35,6 +35,7 @@ class WindowLinkUi : public LinkUi {
   void UpdateStatusWindow(const StatusWindowModel& model, bool bringToFront) override;
   void ShowMessage(const std::string& caption, const std::string& text) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
+  void LinkEventDone(LinkEventKind kind) override;
 
   // The hidden diagnostic memo: the newest lines, at most kDiagnosticLines.
   static constexpr int kDiagnosticLines = 2000;

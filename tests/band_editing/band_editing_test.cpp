@@ -6,7 +6,7 @@
 #include <cmath>
 #include <functional>
 
-#include "editor/controls/spin_buttons.h"
+#include "editor/widgets/controls/spin_buttons.h"
 #include "eq_rig.h"
 #include "params/scales.h"
 #include "params/value_tables.h"

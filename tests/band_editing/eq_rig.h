@@ -12,17 +12,18 @@
 #include <utility>
 #include <vector>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
-#include "editor/editor_binding.h"
-#include "editor/eq_handlers.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/editor_binding.h"
+#include "editor/widgets/eq_handlers.h"
 #include "link/frames.h"
 #include "platform/stepped_clock.h"
 #include "shell/application.h"
 #include "shell/link_window.h"
 #include "shell/message_boxes.h"
+#include "support/recorded_message_boxes.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {
@@ -51,12 +52,12 @@ class EqRig {
   }
 
   MainWindow& Main() { return app_.Form1(); }
-  EditorBinding& Binding() { return Main().Binding(); }
+  EditorBinding& Binding() { return app_.Features().binding; }
   ParamStore& Store() { return Main().Store(); }
   EditorState& State() { return Main().State(); }
   EditSelection& Selection() { return Main().Store().Selection(); }
   VirtualUnit& Unit() { return *app_.Form3().DemoUnit(); }
-  EqHandlers& Eq() { return dynamic_cast<EqHandlers&>(Binding().Handlers()); }
+  EqHandlers& Eq() { return app_.Features().eq; }
 
   template <class T>
   T* Get(const char* name) {

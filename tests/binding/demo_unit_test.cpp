@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/controls/track_bar.h"
+#include "editor/widgets/controls/track_bar.h"
 #include "link/frames.h"
 #include "shell/shell_fixture.h"
 
@@ -38,7 +38,7 @@ TEST(DemoUnit, FullReadShowsTheUnitRefreshSendsNothingAndOneSliderWritesOneFrame
 
   p.clock.Advance(50);
   unit.ClearReceived();
-  w.Binding().RefreshPage(100);
+  p.app.Features().binding.RefreshPage(100);
   p.clock.Advance(200);
   EXPECT_TRUE(EditsReceived(unit).empty());
 

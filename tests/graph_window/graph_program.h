@@ -1,6 +1,6 @@
 #pragma once
-// The whole program with the response graph on the virtual unit ("DEMO"): the graph's window
-// hooks, and helpers that press, drag and look at points.
+// The whole program with the response graph on the virtual unit ("DEMO"), and helpers that
+// press, drag and look at points.
 
 #include <QApplication>
 #include <QTest>
@@ -8,13 +8,12 @@
 #include <memory>
 #include <vector>
 
-#include "editor/editor_binding.h"
+#include "editor/widgets/editor_binding.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/response_graph.h"
 #include "link/frames.h"
 #include "platform/stepped_clock.h"
 #include "shell/application.h"
-#include "shell/graph_window_hooks.h"
 #include "shell/shell_fixture.h"
 #include "unit/virtual_unit.h"
 
@@ -23,16 +22,15 @@ namespace morvelin::test {
 struct GraphProgram {
   GraphProgram() { PrepareApplication(); }
 
-  // The hooks outlive the window that uses them. The link's time is a stepped clock.
-  GraphWindowHooks hooks;
+  // The link's time is a stepped clock.
   RecordedMessageBoxes messages;
   SteppedClock clock;
-  Morvelin app{OnClock(), &messages, &hooks};
+  Morvelin app{OnClock(), &messages};
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }
   VirtualUnit& Unit() { return *app.Form3().DemoUnit(); }
-  ResponseGraph& Graph() { return *hooks.Wiring().Graph(); }
+  ResponseGraph& Graph() { return *app.Features().graph.Graph(); }
   BandPoint* Point(int p) { return Graph().Point(p); }
   template <class T>
   T* Get(const char* name) {
