@@ -8,12 +8,28 @@
 
 namespace morvelin {
 
+std::optional<bool> PanelLockOption(const std::string& text) {
+  if (text == "on") return true;
+  if (text == "off") return false;
+  return std::nullopt;
+}
+
+std::optional<int> AccessLevelOption(const std::string& text) {
+  if (text == "user") return 0;
+  if (text == "manager") return 1;
+  return std::nullopt;
+}
+
 int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std::ostream& err) {
   TerminationSignals stopSignals([](int) { QCoreApplication::quit(); });
   if (!stopSignals.IsWatching()) err << "warning: cannot watch SIGINT/SIGTERM\n";
 
   VirtualUnit unit;
   if (options.wordsPerReport > 0) unit.wordsPerReport = options.wordsPerReport;
+  if (options.panelLock) unit.SetPanelLock(*options.panelLock);
+  if (options.accessLevel) unit.SetAccessLevel(*options.accessLevel);
+  if (options.panelPassword) unit.SetPanelPassword(*options.panelPassword);
+  if (options.systemPassword) unit.SetSystemPassword(*options.systemPassword);
   PtyUnitServer server(unit);
   std::string error;
   if (!server.Start(&error)) {

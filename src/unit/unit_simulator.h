@@ -1,6 +1,7 @@
 #pragma once
 // The unit simulator program: a VirtualUnit on a pseudo-terminal until SIGINT or SIGTERM.
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -9,7 +10,16 @@ namespace morvelin {
 struct UnitSimulatorOptions {
   std::string linkPath;    // empty: no symbolic link
   int wordsPerReport = 0;  // 0: the unit's default
+  // What the unit keeps for access control; unset: the unit's own start values.
+  std::optional<bool> panelLock;
+  std::optional<int> accessLevel;  // 0 user, 1 manager
+  std::optional<std::string> panelPassword;
+  std::optional<std::string> systemPassword;
 };
+
+// "on"/"off" for the panel lock, "user"/"manager" for the level; nullopt for anything else.
+std::optional<bool> PanelLockOption(const std::string& text);
+std::optional<int> AccessLevelOption(const std::string& text);
 
 // Runs the event loop of the existing application object; returns the exit code.
 int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std::ostream& err);
