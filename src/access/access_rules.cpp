@@ -9,8 +9,8 @@ const TextPair kMessageCaption{"提示", "Confirm"};
 
 namespace {
 
-const TextPair kPanelLengthNote{"设备面板密码长度异常", "Unit panel password: bad length"};
-const TextPair kSystemLengthNote{"设备系统密码长度异常", "Unit system password: bad length"};
+// Each group shows it beside its own fields, so one text serves both passwords.
+const TextPair kLengthNote{"设备密码长度异常", "Unit password: bad length"};
 
 }  // namespace
 
@@ -37,7 +37,7 @@ bool Matches(const UnitInfo& unit, Password which, const std::string& typed) {
 const TextPair* LengthNote(const UnitInfo& unit, Password which) {
   // An empty panel password has simply not been reported yet.
   if (Usable(unit, which) || Held(unit, which).empty()) return nullptr;
-  return which == Password::Panel ? &kPanelLengthNote : &kSystemLengthNote;
+  return &kLengthNote;
 }
 
 bool KeyPasses(char key) {

@@ -22,16 +22,21 @@ Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages, Window
   MessageBoxes& boxes = messages ? *messages : modal_;
   form1_ = std::make_unique<MainWindow>(store_, state_, hooks ? hooks : &hooks_);
   linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
-  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_);
+  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_, options.linkTimers);
   form2_ = std::make_unique<StatusWindow>();
   linkUi_->SetStatusWindow(form2_.get());
   form1_->SetLink(&form3_->Link());
   presets_ = std::make_unique<PresetWiring>(*form1_, form3_->Link(), boxes, options.backups);
   hooks_.SetPresets(presets_.get());
   linkUi_->SetPresets(presets_.get());
+  access_ =
+      std::make_unique<AccessControl>(*form1_, form1_->Components(), store_, state_, &form3_->Link(), boxes);
+  hooks_.SetAccess(access_.get());
 }
 
 Morvelin::~Morvelin() {
+  hooks_.SetAccess(nullptr);
+  access_.reset();
   // The preset groups use the link, and the link reaches them through its UI adapter.
   linkUi_->SetPresets(nullptr);
   hooks_.SetPresets(nullptr);

@@ -7,6 +7,7 @@
 #include "editor/editor_state.h"
 #include "params/edit_selection.h"
 #include "params/param_store.h"
+#include "shell/access_control.h"
 #include "shell/link_window.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
@@ -23,6 +24,8 @@ struct StartupOptions {
   bool benchStartup = false;
   // Where the backup folders go (tests use temporary ones).
   BackupPlaces backups;
+  // Manual: the link's timers only keep their running state; tests deliver the ticks.
+  TimerDrive linkTimers = TimerDrive::Qt;
 };
 
 // Sets the application's title and font; needs the QApplication to exist.
@@ -43,6 +46,7 @@ class Morvelin {
   StatusWindow& Form2() { return *form2_; }
   WindowLinkUi& LinkUiAdapter() { return *linkUi_; }
   PresetWiring& Presets() { return *presets_; }
+  AccessControl& Access() { return *access_; }
 
  private:
   EditSelection selection_;
@@ -55,6 +59,7 @@ class Morvelin {
   std::unique_ptr<LinkWindow> form3_;
   std::unique_ptr<StatusWindow> form2_;
   std::unique_ptr<PresetWiring> presets_;
+  std::unique_ptr<AccessControl> access_;
 };
 
 // The whole program: returns the exit code.

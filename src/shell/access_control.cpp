@@ -1,0 +1,259 @@
+#include "shell/access_control.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "editor/controls/bmp_button.h"
+#include "editor/controls/text_controls.h"
+#include "editor/editor_state.h"
+#include "editor/form_components.h"
+#include "link/link_controller.h"
+#include "params/param_store.h"
+#include "shell/message_boxes.h"
+
+namespace morvelin {
+
+namespace {
+
+using access::Password;
+
+// The two fields that only check a password; the change groups have their own three each.
+constexpr const char* kCheckFields[] = {"SysPassEdit", "PanelPassWordEdit"};
+constexpr const char* kPanelToUnlock[] = {"FormPageItem", "AdvPanel1"};
+
+// What a key press hands to a field as a character: Backspace and Enter by their codes,
+// nothing for keys that type no character (arrows, Delete, Tab, modifiers), which pass.
+char TypedChar(const QKeyEvent& e) {
+  switch (e.key()) {
+    case Qt::Key_Backspace:
+      return access::kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return access::kEnter;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return 0;
+    default:
+      break;
+  }
+  const QString text = e.text();
+  if (text.isEmpty()) return 0;
+  const char16_t c = text.at(0).unicode();
+  return c > 0 && c < 0x80 ? static_cast<char>(c) : '\x7f';
+}
+
+QString Text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+}  // namespace
+
+AccessControl::AccessControl(QWidget& owner, FormComponents& components, ParamStore& store,
+                             EditorState& state, LinkController* link, MessageBoxes& boxes)
+    : owner_(owner), comps_(components), store_(store), state_(state), link_(link), boxes_(boxes) {
+  Connect();
+}
+
+// A password-change group: its three fields and the note on a password of unexpected length.
+struct ChangeGroup {
+  access::Password which;
+  const char* current;
+  const char* fresh;
+  const char* again;
+  const char* note;
+};
+
+namespace {
+constexpr ChangeGroup kGroups[] = {
+    {Password::Panel, "PassPanelLabel1", "NewPassLabel1", "NewPassLabel2", "SysPanelPassNote"},
+    {Password::System, "SysPanelLabel1", "NewSysPassLabel1", "NewSysPassLabel2", "SysPassNote"},
+};
+}  // namespace
+
+void AccessControl::Connect() {
+  // Pasting is no way around the key filter.
+  auto* digits = new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this);
+  auto watch = [&](const char* name) {
+    if (QLineEdit* f = Field(name)) {
+      f->installEventFilter(this);
+      f->setValidator(digits);
+    }
+  };
+  for (const auto& g : kGroups)
+    for (const char* name : {g.current, g.fresh, g.again}) watch(name);
+  for (const char* name : kCheckFields) watch(name);
+  if (QLineEdit* f = Field("PanelPassWordEdit")) f->setMaxLength(access::kSystemPasswordLength);
+  if (QLineEdit* f = Field("SysLogoEdit")) f->installEventFilter(this);
+  for (const ChangeGroup& g : kGroups) {
+    if (auto* note = comps_.Get<Label>(g.note)) {
+      note->setWordWrap(true);
+      note->SetCaptionColor(QColor(200, 0, 0));
+    }
+  }
+
+  if (auto* b = comps_.Get<BmpButton>("RzBmpButton118"))
+    connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton118Click(); });
+  if (auto* b = comps_.Get<BmpButton>("RzBmpButton4"))
+    connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton4Click(); });
+  if (auto* pane = comps_.Get<StatusPane>("SysEffNormalVolPane"))
+    connect(pane, &StatusPane::DoubleClicked, this, [this] { SysEffNormalVolPaneDblClick(); });
+  if (auto* label = comps_.Get<Label>("LinkLabel"))
+    connect(label, &Label::DoubleClicked, this, [this] { SysEffNormalVolPaneDblClick(); });
+}
+
+QLineEdit* AccessControl::Field(const char* name) const {
+  return comps_.Get<Edit>(name);
+}
+
+bool AccessControl::Online() const {
+  return link_ && link_->LinkOnline();
+}
+
+void AccessControl::Message(const TextPair& text) {
+  const int language = state_.UiLanguage;
+  boxes_.Show(&owner_, Text(InLanguage(access::kMessageCaption, language)), Text(InLanguage(text, language)));
+}
+
+const ChangeGroup* AccessControl::GroupOf(QObject* field) const {
+  for (const ChangeGroup& g : kGroups)
+    for (const char* name : {g.current, g.fresh, g.again})
+      if (field == Field(name)) return &g;
+  return nullptr;
+}
+
+bool AccessControl::IsPasswordField(QObject* field) const {
+  if (GroupOf(field)) return true;
+  for (const char* name : kCheckFields)
+    if (field == Field(name)) return true;
+  return false;
+}
+
+bool AccessControl::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const char key = TypedChar(*static_cast<QKeyEvent*>(event));
+  if (key == 0) return false;
+  if (watched == Field("SysLogoEdit")) {
+    SysLogoEditKeyPress(key);
+    return false;
+  }
+  if (!IsPasswordField(watched)) return false;
+  // The change checks see the fields as they were before this key.
+  bool cleared = false;
+  if (const ChangeGroup* g = GroupOf(watched)) cleared = ChangeKeyPress(*g);
+  // A key that cleared its group does not land in the emptied field.
+  return cleared || !access::KeyPasses(key);
+}
+
+bool AccessControl::PassPanelLabel1KeyPress() {
+  return ChangeKeyPress(*GroupOf(Field("PassPanelLabel1")));
+}
+
+bool AccessControl::SysPanelLabel1KeyPress() {
+  return ChangeKeyPress(*GroupOf(Field("SysPanelLabel1")));
+}
+
+bool AccessControl::ChangeKeyPress(const ChangeGroup& g) {
+  QLineEdit* current = Field(g.current);
+  QLineEdit* fresh = Field(g.fresh);
+  QLineEdit* again = Field(g.again);
+  if (!current || !fresh || !again) return false;
+  const access::ChangeFields fields{current->text().toStdString(), fresh->text().toStdString(),
+                                    again->text().toStdString()};
+  const access::ChangeStep step = access::CheckChange(store_.Unit, g.which, Online(), fields);
+  if (step.enableNew) fresh->setEnabled(true);
+  if (step.enableAgain) again->setEnabled(true);
+  switch (step.outcome) {
+    case access::ChangeOutcome::None:
+      return false;
+    case access::ChangeOutcome::Changed:
+      access::Hold(store_.Unit, g.which, fields.fresh);
+      if (g.which == Password::Panel)
+        link_->ChangePanelPassword(fields.fresh);
+      else
+        link_->ChangeSystemPassword(fields.fresh);
+      break;
+    case access::ChangeOutcome::Mismatch:
+      Message(access::kMismatchMessage);
+      break;
+    case access::ChangeOutcome::Unchanged:
+      break;
+  }
+  ClearGroup(g);
+  ShowPasswordNotes();
+  return true;
+}
+
+void AccessControl::ClearGroup(const ChangeGroup& g) {
+  for (const char* name : {g.fresh, g.again}) {
+    if (QLineEdit* f = Field(name)) {
+      f->setEnabled(false);
+      f->clear();
+    }
+  }
+  if (QLineEdit* f = Field(g.current)) f->clear();
+}
+
+void AccessControl::RzBmpButton118Click() {
+  QLineEdit* field = Field("SysPassEdit");
+  if (!field) return;
+  const access::LevelUnlock outcome =
+      access::CheckLevelUnlock(store_.Unit, Online(), field->text().toStdString());
+  field->clear();
+  if (outcome == access::LevelUnlock::Wrong) {
+    Message(access::kWrongPasswordMessage);
+    return;
+  }
+  if (outcome == access::LevelUnlock::Unlocked)
+    if (QWidget* group = comps_.Widget("SysUserMangerGrop")) group->setEnabled(true);
+}
+
+void AccessControl::RzBmpButton4Click() {
+  QLineEdit* field = Field("PanelPassWordEdit");
+  if (!field) return;
+  const bool unlocks = access::UnlocksFirstCheck(store_.Unit, field->text().toStdString());
+  field->clear();
+  if (!unlocks) return;
+  if (QWidget* prompt = comps_.Widget("FirstCheckGrop")) prompt->hide();
+  for (const char* name : kPanelToUnlock)
+    if (QWidget* w = comps_.Widget(name)) w->setEnabled(true);
+  // A plain notice: the application's title as caption.
+  boxes_.Show(&owner_, QApplication::applicationDisplayName(),
+              Text(InLanguage(access::kUnlockedNotice, state_.UiLanguage)));
+}
+
+void AccessControl::SysEffNormalVolPaneDblClick() {
+  for (const char* name : {"SysLogoLabel", "SysLogoEdit"})
+    if (QWidget* w = comps_.Widget(name)) w->show();
+  if (QLineEdit* f = Field("SysLogoEdit")) f->clear();
+}
+
+void AccessControl::SysLogoEditKeyPress(char key) {
+  if (key != access::kEnter) return;
+  QLineEdit* field = Field("SysLogoEdit");
+  QWidget* tab = comps_.Widget("FormHintTabBtn");
+  if (!field || !tab) return;
+  if (!access::AccessCodeMatches(field->text().toStdString())) {
+    tab->hide();
+    return;
+  }
+  tab->show();
+  for (const char* name : {"SysLogoLabel", "SysLogoEdit"})
+    if (QWidget* w = comps_.Widget(name)) w->hide();
+}
+
+void AccessControl::ShowPasswordNotes() {
+  for (const auto& g : kGroups) {
+    Control* note = comps_.Find(g.note);
+    if (!note) continue;
+    const TextPair* text = access::LengthNote(store_.Unit, g.which);
+    if (text) {
+      note->SetCaption(Text(InLanguage(*text, state_.UiLanguage)));
+      note->SetHint(Text(OtherLanguage(*text, state_.UiLanguage)));
+    }
+    if (QWidget* w = comps_.Widget(g.note)) w->setVisible(text != nullptr);
+  }
+}
+
+}  // namespace morvelin
