@@ -16,11 +16,8 @@
 #include "editor/controls/text_controls.h"
 #include "link/frames.h"
 #include "stepped_program.h"
-
-// Readable QStrings in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
+#include "support/answer_frames.h"
+#include "support/qstring_print.h"
 
 namespace morvelin::test {
 namespace {
@@ -29,10 +26,6 @@ using Kind = RecordedMessageBoxes::Kind;
 
 QString U(const char* utf8) {
   return QString::fromUtf8(utf8);
-}
-
-int FrameAddress(const Bytes& f) {
-  return f.size() > 5 ? f[4] * 256 + f[5] : -1;
 }
 
 Bytes TextWrite(int address, const std::string& text) {
@@ -78,7 +71,7 @@ struct AccessControlUi : ::testing::Test {
   std::vector<Bytes> FramesTo(int address) {
     std::vector<Bytes> found;
     for (const Bytes& f : p->TakeReceived())
-      if (FrameAddress(f) == address) found.push_back(f);
+      if (ReportAddress(f) == address) found.push_back(f);
     return found;
   }
   QStringList Messages() {

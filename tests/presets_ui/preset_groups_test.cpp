@@ -18,11 +18,7 @@
 #include "editor/controls/text_controls.h"
 #include "link/frames.h"
 #include "shell/shell_fixture.h"
-
-// Readable QStrings in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
+#include "support/qstring_print.h"
 
 namespace morvelin::test {
 namespace {
