@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "access/access_rules.h"
 #include "editor/apply_value_rules.h"
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/combo_box.h"
@@ -265,8 +266,8 @@ void DefaultRefreshHooks::RedrawCurves(int block) {
 
 void DefaultRefreshHooks::FirstConnectionCheck() {
   EditorState& s = b_.State();
-  if (s.FirstCheckState != 1 || b_.Store().View(MakeAddress(30, 4)) == 0) return;
-  s.FirstCheckState = 2;
+  if (!access::LocksAtRefresh(s.FirstCheckState, b_.Store().View(MakeAddress(30, 4)))) return;
+  s.FirstCheckState = access::kLockApplied;
   FormComponents& c = b_.Components();
   b_.Tabs().ClickTab(9);
   if (QWidget* prompt = c.Widget("FirstCheckGrop")) {
