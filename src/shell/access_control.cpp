@@ -15,9 +15,23 @@
 
 namespace morvelin {
 
+// A password-change group: its three fields and the note on a password of unexpected length.
+struct ChangeGroup {
+  access::Password which;
+  const char* current;
+  const char* fresh;
+  const char* again;
+  const char* note;
+};
+
 namespace {
 
 using access::Password;
+
+constexpr ChangeGroup kGroups[] = {
+    {Password::Panel, "PassPanelLabel1", "NewPassLabel1", "NewPassLabel2", "SysPanelPassNote"},
+    {Password::System, "SysPanelLabel1", "NewSysPassLabel1", "NewSysPassLabel2", "SysPassNote"},
+};
 
 // The two fields that only check a password; the change groups have their own three each.
 constexpr const char* kCheckFields[] = {"SysPassEdit", "PanelPassWordEdit"};
@@ -55,22 +69,6 @@ AccessControl::AccessControl(QWidget& owner, FormComponents& components, ParamSt
     : owner_(owner), comps_(components), store_(store), state_(state), link_(link), boxes_(boxes) {
   Connect();
 }
-
-// A password-change group: its three fields and the note on a password of unexpected length.
-struct ChangeGroup {
-  access::Password which;
-  const char* current;
-  const char* fresh;
-  const char* again;
-  const char* note;
-};
-
-namespace {
-constexpr ChangeGroup kGroups[] = {
-    {Password::Panel, "PassPanelLabel1", "NewPassLabel1", "NewPassLabel2", "SysPanelPassNote"},
-    {Password::System, "SysPanelLabel1", "NewSysPassLabel1", "NewSysPassLabel2", "SysPassNote"},
-};
-}  // namespace
 
 void AccessControl::Connect() {
   // Pasting is no way around the key filter.
