@@ -7,10 +7,11 @@
 
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/text_controls.h"
-#include "editor/editor_state.h"
+#include "editor/editor_binding.h"
+#include "editor/editor_session.h"
 #include "editor/form_components.h"
+#include "link/frames.h"
 #include "link/link_controller.h"
-#include "params/param_store.h"
 #include "shell/message_boxes.h"
 
 namespace morvelin {
@@ -35,7 +36,18 @@ constexpr ChangeGroup kGroups[] = {
 
 // The two fields that only check a password; the change groups have their own three each.
 constexpr const char* kCheckFields[] = {"SysPassEdit", "PanelPassWordEdit"};
-constexpr const char* kPanelToUnlock[] = {"FormPageItem", "AdvPanel1"};
+// Disabled while the panel-lock prompt shows: every page and the graph panel.
+constexpr const char* kLockedByPrompt[] = {"FormPageItem", "AdvPanel1"};
+
+// The system pairs shown from the unit's words: off and on button, and the word.
+struct AccessPair {
+  const char* off;
+  const char* on;
+  int word;
+};
+constexpr AccessPair kAccessPairs[] = {{"SysUserBtn", "SysManagerBtn", AccessLevelAddr},
+                                       {"SysPanelBtn1", "SysPanelBtn2", PanelSwitchAddr},
+                                       {"SysVolRunBtn1", "SysVolRunBtn2", MakeAddress(29, 9)}};
 
 // What a key press hands to a field as a character: Backspace and Enter by their codes,
 // nothing for keys that type no character (arrows, Delete, Tab, modifiers), which pass.
@@ -64,9 +76,11 @@ QString Text(const char* utf8) {
 
 }  // namespace
 
-AccessControl::AccessControl(QWidget& owner, FormComponents& components, ParamStore& store,
-                             EditorState& state, LinkController* link, MessageBoxes& boxes)
-    : owner_(owner), comps_(components), store_(store), state_(state), link_(link), boxes_(boxes) {
+AccessControl::AccessControl(EditorSession& session, EditorBinding& binding, QWidget& owner,
+                             MessageBoxes& boxes)
+    : session_(session), binding_(binding), comps_(binding.Components()), owner_(owner), boxes_(boxes) {
+  QObject::connect(&session, &EditorSession::PageRefreshed, this, [this] { ShowAccessState(); });
+  QObject::connect(&session, &EditorSession::RefreshFinished, this, [this] { FirstConnectionCheck(); });
   Connect();
 }
 
@@ -106,11 +120,11 @@ QLineEdit* AccessControl::Field(const char* name) const {
 }
 
 bool AccessControl::Online() const {
-  return link_ && link_->LinkOnline();
+  return session_.Link() && session_.Link()->LinkOnline();
 }
 
 void AccessControl::Message(const TextPair& text) {
-  const int language = state_.UiLanguage;
+  const int language = session_.State().UiLanguage;
   boxes_.Show(&owner_, Text(InLanguage(access::kMessageCaption, language)), Text(InLanguage(text, language)));
 }
 
@@ -159,18 +173,18 @@ bool AccessControl::ChangeKeyPress(const ChangeGroup& g) {
   if (!current || !fresh || !again) return false;
   const access::ChangeFields fields{current->text().toStdString(), fresh->text().toStdString(),
                                     again->text().toStdString()};
-  const access::ChangeStep step = access::CheckChange(store_.Unit, g.which, Online(), fields);
+  const access::ChangeStep step = access::CheckChange(session_.Store().Unit, g.which, Online(), fields);
   if (step.enableNew) fresh->setEnabled(true);
   if (step.enableAgain) again->setEnabled(true);
   switch (step.outcome) {
     case access::ChangeOutcome::None:
       return false;
     case access::ChangeOutcome::Changed:
-      access::Hold(store_.Unit, g.which, fields.fresh);
+      access::Hold(session_.Store().Unit, g.which, fields.fresh);
       if (g.which == Password::Panel)
-        link_->ChangePanelPassword(fields.fresh);
+        session_.Link()->ChangePanelPassword(fields.fresh);
       else
-        link_->ChangeSystemPassword(fields.fresh);
+        session_.Link()->ChangeSystemPassword(fields.fresh);
       break;
     case access::ChangeOutcome::Mismatch:
       Message(access::kMismatchMessage);
@@ -197,7 +211,7 @@ void AccessControl::RzBmpButton118Click() {
   QLineEdit* field = Field("SysPassEdit");
   if (!field) return;
   const access::LevelUnlock outcome =
-      access::CheckLevelUnlock(store_.Unit, Online(), field->text().toStdString());
+      access::CheckLevelUnlock(session_.Store().Unit, Online(), field->text().toStdString());
   field->clear();
   if (outcome == access::LevelUnlock::Wrong) {
     Message(access::kWrongPasswordMessage);
@@ -210,15 +224,15 @@ void AccessControl::RzBmpButton118Click() {
 void AccessControl::RzBmpButton4Click() {
   QLineEdit* field = Field("PanelPassWordEdit");
   if (!field) return;
-  const bool unlocks = access::UnlocksFirstCheck(store_.Unit, field->text().toStdString());
+  const bool unlocks = access::UnlocksFirstCheck(session_.Store().Unit, field->text().toStdString());
   field->clear();
   if (!unlocks) return;
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop")) prompt->hide();
-  for (const char* name : kPanelToUnlock)
+  for (const char* name : kLockedByPrompt)
     if (QWidget* w = comps_.Widget(name)) w->setEnabled(true);
   // A plain notice: the application's title as caption.
   boxes_.Show(&owner_, QApplication::applicationDisplayName(),
-              Text(InLanguage(access::kUnlockedNotice, state_.UiLanguage)));
+              Text(InLanguage(access::kUnlockedNotice, session_.State().UiLanguage)));
 }
 
 void AccessControl::SysEffNormalVolPaneDblClick() {
@@ -241,14 +255,38 @@ void AccessControl::SysLogoEditKeyPress(char key) {
     if (QWidget* w = comps_.Widget(name)) w->hide();
 }
 
+void AccessControl::ShowAccessState() {
+  // Clicking the level pair also disables the level group, as every click on it does.
+  for (const AccessPair& p : kAccessPairs) {
+    const bool on = session_.Store().View(p.word) != 0;
+    if (auto* button = comps_.Get<BmpButton>(on ? p.on : p.off))
+      binding_.Handlers().SysMusInputLevelClick(*button);
+  }
+  ShowPasswordNotes();
+}
+
+void AccessControl::FirstConnectionCheck() {
+  EditorState& s = session_.State();
+  if (!access::LocksAtRefresh(s.FirstCheckState, session_.Store().View(PanelSwitchAddr))) return;
+  s.FirstCheckState = access::kLockApplied;
+  binding_.Tabs().ClickTab(9);
+  if (QWidget* prompt = comps_.Widget("FirstCheckGrop")) {
+    prompt->show();
+    prompt->raise();
+  }
+  if (QWidget* edit = comps_.Widget("PanelPassWordEdit")) edit->setFocus();
+  for (const char* name : kLockedByPrompt)
+    if (QWidget* w = comps_.Widget(name)) w->setEnabled(false);
+}
+
 void AccessControl::ShowPasswordNotes() {
   for (const auto& g : kGroups) {
     Control* note = comps_.Find(g.note);
     if (!note) continue;
-    const TextPair* text = access::LengthNote(store_.Unit, g.which);
+    const TextPair* text = access::LengthNote(session_.Store().Unit, g.which);
     if (text) {
-      note->SetCaption(Text(InLanguage(*text, state_.UiLanguage)));
-      note->SetHint(Text(OtherLanguage(*text, state_.UiLanguage)));
+      note->SetCaption(Text(InLanguage(*text, session_.State().UiLanguage)));
+      note->SetHint(Text(OtherLanguage(*text, session_.State().UiLanguage)));
     }
     if (QWidget* w = comps_.Widget(g.note)) w->setVisible(text != nullptr);
   }

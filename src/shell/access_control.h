@@ -1,7 +1,8 @@
 #pragma once
 // Access control on the window: the password fields and their key filter, the panel and system
-// password changes, the access-level unlock, the panel-lock prompt and its unlock, the notes on
-// passwords of an unexpected length, and the access code that reveals the hidden page's button.
+// password changes, the access-level unlock, the access state shown at every page refresh, the
+// panel-lock prompt once per search for the unit and its unlock, the notes on passwords of an
+// unexpected length, and the access code that reveals the hidden page's button.
 
 #include <QObject>
 #include <QString>
@@ -13,19 +14,18 @@ class QWidget;
 
 namespace morvelin {
 
-struct EditorState;
+class EditorBinding;
+class EditorSession;
 class FormComponents;
-class LinkController;
 class MessageBoxes;
-class ParamStore;
 struct ChangeGroup;
 
 class AccessControl : public QObject {
   Q_OBJECT
  public:
-  // `link` may be null: every check then runs as while not online and nothing is sent.
-  AccessControl(QWidget& owner, FormComponents& components, ParamStore& store, EditorState& state,
-                LinkController* link, MessageBoxes& boxes);
+  // Subscribes to the session's page refresh. Without the session's link every check runs as
+  // while not online and nothing is sent. Messages go to `boxes`, owned by `owner`.
+  AccessControl(EditorSession& session, EditorBinding& binding, QWidget& owner, MessageBoxes& boxes);
 
   // Key handlers of the two change groups; true when the group was cleared.
   bool PassPanelLabel1KeyPress();
@@ -35,7 +35,10 @@ class AccessControl : public QObject {
   void SysEffNormalVolPaneDblClick();
   void SysLogoEditKeyPress(char key);
 
-  // After the refresh has shown the access level and the panel lock: the password notes.
+  // Steps of the page refresh: the user/manager, panel-lock and volume-run pairs from the unit's
+  // words with the password notes, and at its end the panel-lock prompt.
+  void ShowAccessState();
+  void FirstConnectionCheck();
   void ShowPasswordNotes();
 
  protected:
@@ -51,11 +54,10 @@ class AccessControl : public QObject {
   void Message(const TextPair& text);
   void Connect();
 
-  QWidget& owner_;
+  EditorSession& session_;
+  EditorBinding& binding_;
   FormComponents& comps_;
-  ParamStore& store_;
-  EditorState& state_;
-  LinkController* link_;
+  QWidget& owner_;
   MessageBoxes& boxes_;
 };
 
