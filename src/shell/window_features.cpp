@@ -7,13 +7,13 @@
 
 namespace morvelin {
 
-WindowFeatures::WindowFeatures(MainWindow& window)
+WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* boxes)
     : binding(window.Components(), window.Session(), window.Tabs()),
       eq(binding, &window,
          [&window](const QString& text) {
            QMessageBox::information(&window, QApplication::applicationDisplayName(), text);
          }),
-      access(window.Session(), binding),
+      access(window.Session(), binding, window, boxes ? *boxes : modalBoxes),
       graph(window.Session(), binding),
       window_(window) {
   window.SetValueEditRule(

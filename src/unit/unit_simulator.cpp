@@ -16,6 +16,18 @@ constexpr int kClockMs = 2;  // how finely held-back answers are released
 
 }  // namespace
 
+std::optional<bool> PanelLockOption(const std::string& text) {
+  if (text == "on") return true;
+  if (text == "off") return false;
+  return std::nullopt;
+}
+
+std::optional<int> AccessLevelOption(const std::string& text) {
+  if (text == "user") return 0;
+  if (text == "manager") return 1;
+  return std::nullopt;
+}
+
 int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std::ostream& err) {
   TerminationSignals stopSignals([](int) { QCoreApplication::quit(); });
   if (!stopSignals.IsWatching()) err << "warning: cannot watch SIGINT/SIGTERM\n";
@@ -27,6 +39,10 @@ int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std
   unit.faults.badChecksumPercent = options.badChecksumPercent;
   unit.faults.dropAckPercent = options.dropAckPercent;
   unit.Seed(options.seed);
+  if (options.panelLock) unit.SetPanelLock(*options.panelLock);
+  if (options.accessLevel) unit.SetAccessLevel(*options.accessLevel);
+  if (options.panelPassword) unit.SetPanelPassword(*options.panelPassword);
+  if (options.systemPassword) unit.SetSystemPassword(*options.systemPassword);
   PtyUnitServer server(unit);
   std::string error;
   if (!server.Start(&error)) {

@@ -3,6 +3,7 @@
 // optionally misbehaving as a unit on a poor line does.
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -17,7 +18,16 @@ struct UnitSimulatorOptions {
   int dropAckPercent = 0;
   int silentAfterS = -1;  // -1: never; otherwise the unit stops answering after so many seconds
   std::uint32_t seed = 1;
+  // What the unit keeps for access control; unset: the unit's own start values.
+  std::optional<bool> panelLock;
+  std::optional<int> accessLevel;  // 0 user, 1 manager
+  std::optional<std::string> panelPassword;
+  std::optional<std::string> systemPassword;
 };
+
+// "on"/"off" for the panel lock, "user"/"manager" for the level; nullopt for anything else.
+std::optional<bool> PanelLockOption(const std::string& text);
+std::optional<int> AccessLevelOption(const std::string& text);
 
 // Runs the event loop of the existing application object; returns the exit code.
 int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std::ostream& err);

@@ -202,6 +202,50 @@ TEST(PtySerialTest, APortWhoseDeviceVanishesClosesAndSaysSo) {
   EXPECT_EQ(errors, 1);
 }
 
+TEST(PtySerialTest, TheSimulatorKeepsTheAccessStateItWasGiven) {
+  QProcess sim;
+  sim.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim"),
+            {"--panel-lock", "on", "--access-level", "manager", "--panel-password", "4321",
+             "--system-password", "12345"});
+  ASSERT_TRUE(sim.waitForStarted(5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return sim.canReadLine(); }, 5000));
+  QtSerialPort port;
+  port.SetPortName(sim.readLine().trimmed().toStdString());
+  ASSERT_TRUE(port.Open()) << port.ErrorText();
+  Collector rx(port);
+  struct Expected {
+    int address;
+    Bytes data;
+  };
+  const Expected reads[] = {{PanelSwitchAddr, {1, 0}},
+                            {AccessLevelAddr, {1, 0}},
+                            {PanelPassAddr, {'4', '3', '2', '1'}},
+                            {SystemPassAddr, {'1', '2', '3', '4', '5'}}};
+  for (const Expected& e : reads) {
+    rx.bytes.clear();
+    port.Write(ParamFrame(ReadType, e.address, {}));
+    ASSERT_TRUE(rx.WaitFor(7 + e.data.size())) << e.address;
+    const auto answers = SplitAnswers(rx.bytes);
+    ASSERT_EQ(answers.frames.size(), 1u) << e.address;
+    EXPECT_EQ(test::ReportAddress(answers.frames[0]), e.address);
+    EXPECT_EQ(test::ReportData(answers.frames[0]), e.data) << e.address;
+  }
+  port.Close();
+  ::kill(static_cast<pid_t>(sim.processId()), SIGTERM);
+  EXPECT_TRUE(sim.waitForFinished(5000));
+}
+
+TEST(PtySerialTest, TheSimulatorRefusesUnknownAccessValues) {
+  const QStringList bad[] = {{"--panel-lock", "1"}, {"--access-level", "admin"}};
+  for (const QStringList& args : bad) {
+    QProcess sim;
+    sim.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/morvelin-unitsim"), args);
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(sim.readAllStandardOutput().isEmpty());
+  }
+}
+
 TEST(QtPortListerTest, SortsNamesWithNumbersByValue) {
   EXPECT_EQ(SortedPortNames({"COM10", "ttyUSB0", "COM2", "COM1", "COM2", "ttyS10", "ttyS9"}),
             (std::vector<std::string>{"COM1", "COM2", "COM10", "ttyS9", "ttyS10", "ttyUSB0"}));

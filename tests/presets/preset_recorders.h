@@ -11,11 +11,7 @@
 
 #include "params/param_store.h"
 #include "presets/preset_view.h"
-
-// Readable QStrings in failure messages.
-inline void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
+#include "support/qstring_print.h"
 
 namespace morvelin {
 

@@ -21,11 +21,7 @@
 #include "presets/backup_content.h"
 #include "presets/backup_file.h"
 #include "shell/shell_fixture.h"
-
-// Readable QStrings in failure messages.
-static void PrintTo(const QString& s, std::ostream* os) {
-  *os << '"' << s.toStdString() << '"';
-}
+#include "support/qstring_print.h"
 
 namespace morvelin::test {
 namespace {

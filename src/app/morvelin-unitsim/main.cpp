@@ -67,6 +67,11 @@ int main(int argc, char** argv) {
        [](Options& o, int v) { o.seed = static_cast<std::uint32_t>(v); }},
   };
   for (const NumberOption& n : numbers) parser.addOption(n.option);
+  const QCommandLineOption panelLock("panel-lock", "The unit's panel-lock switch: on or off.", "on|off");
+  const QCommandLineOption level("access-level", "The unit's access level: user or manager.", "level");
+  const QCommandLineOption panelPass("panel-password", "The unit's panel password (any text).", "text");
+  const QCommandLineOption systemPass("system-password", "The unit's system password (any text).", "text");
+  parser.addOptions({panelLock, level, panelPass, systemPass});
 
   if (!parser.parse(app.arguments())) {
     std::cerr << parser.errorText().toStdString() << "\nTry --help.\n";
@@ -99,5 +104,17 @@ int main(int argc, char** argv) {
     }
     n.apply(options, v);
   }
+  if (parser.isSet(panelLock) &&
+      !(options.panelLock = morvelin::PanelLockOption(parser.value(panelLock).toStdString()))) {
+    std::cerr << "--panel-lock takes on or off\n";
+    return kUsageError;
+  }
+  if (parser.isSet(level) &&
+      !(options.accessLevel = morvelin::AccessLevelOption(parser.value(level).toStdString()))) {
+    std::cerr << "--access-level takes user or manager\n";
+    return kUsageError;
+  }
+  if (parser.isSet(panelPass)) options.panelPassword = parser.value(panelPass).toStdString();
+  if (parser.isSet(systemPass)) options.systemPassword = parser.value(systemPass).toStdString();
   return morvelin::RunUnitSimulator(options, std::cout, std::cerr);
 }
