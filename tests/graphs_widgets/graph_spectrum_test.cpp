@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTest>
 #include <cmath>
 #include <numbers>
@@ -201,6 +202,27 @@ TEST_F(GraphSpectrumTest, DestroyingStopsTheCapture) {
   EXPECT_FALSE(capture.Running());
   graph.RedrawCurve(kSelectAll, 0);  // the graph no longer calls into it
   Ticks(11);
+}
+
+// A picture of the graph with the bars of a few tones, for looking at (scripts/screenshots).
+TEST_F(GraphSpectrumTest, Screenshot) {
+  const QString dir = QString::fromUtf8(qgetenv("MORVELIN_SCREENSHOT_DIR"));
+  if (dir.isEmpty()) GTEST_SKIP() << "MORVELIN_SCREENSHOT_DIR not set";
+  for (int band = 0; band < 10; ++band) host.store.ViewImage[0][BandWordIndex(10, band, 2)] = 90 + 9 * band;
+  graph.RedrawCurve(kSelectAll, 0);
+  Start();
+  spectrum.PinPPBtnClick(1, notifier);
+  std::vector<char> music(kCaptureBufferBytes);
+  for (int n = 0; n < kCaptureBufferBytes; ++n) {
+    double x = 0;
+    for (double hz : {60.0, 250.0, 1000.0, 4000.0, 12000.0})
+      x += 24 * std::sin(2 * std::numbers::pi * hz * n / kCaptureRate);
+    music[n] = char(std::uint8_t(std::lround(128 + x)));
+  }
+  capture.Feed(music);
+  Ticks(11);
+  QDir().mkpath(dir);
+  EXPECT_TRUE(pane.grab().save(dir + "/graph_spectrum.png"));
 }
 
 }  // namespace
