@@ -1,0 +1,44 @@
+#include "shell/spectrum_feature.h"
+
+#include "editor/controls/bmp_button.h"
+#include "editor/editor_binding.h"
+#include "editor/form_components.h"
+#include "platform/qt_audio_capture.h"
+
+namespace morvelin {
+
+SpectrumFeature::SpectrumFeature(std::unique_ptr<AudioCapture> capture)
+    : capture_(capture ? std::move(capture) : std::make_unique<QtAudioCapture>()) {}
+
+SpectrumFeature::~SpectrumFeature() {
+  // The analyser leaves the graph and stops the capture before the capture goes.
+  spectrum_.reset();
+}
+
+void SpectrumFeature::StartSpectrumCapture(ResponseGraph& graph, const GraphHost& host, FormComponents& comps,
+                                           EditorBinding& binding, Notifier& notifier) {
+  if (spectrum_) return;
+  binding_ = &binding;
+  notifier_ = &notifier;
+  spectrum_ = std::make_unique<GraphSpectrum>(graph, host, *capture_);
+  if (auto* b = comps.Get<BmpButton>("PinPPBtn"))
+    connect(b, &BmpButton::Clicked, this, [this, b] { PinPPBtnClick(*b); });
+  if (auto* b = comps.Get<BmpButton>("PinDCFBtn"))
+    connect(b, &BmpButton::Clicked, this, [this, b] { PinDCFBtnClick(*b); });
+  spectrum_->StartSpectrumCapture();
+}
+
+void SpectrumFeature::PinPPBtnClick(BmpButton& button) {
+  if (!spectrum_) return;
+  const int state = binding_->SwitchState(&button, kOpToggleCaption);
+  spectrum_->PinPPBtnClick(state, *notifier_);
+  // Without a device the analyser stays off; the button does not pretend otherwise.
+  if (state == 1 && !spectrum_->Analyser().SpectrumOn) binding_->SwitchState(&button, kOpToggleCaption);
+}
+
+void SpectrumFeature::PinDCFBtnClick(BmpButton& button) {
+  if (!spectrum_) return;
+  spectrum_->PinDCFBtnClick(binding_->SwitchState(&button, kOpToggleCaption));
+}
+
+}  // namespace morvelin
