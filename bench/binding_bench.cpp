@@ -3,28 +3,35 @@
 #include "../tests/link/link_rig.h"
 #include "editor/controls/track_bar.h"
 #include "shell/main_window.h"
+#include "shell/window_features.h"
 
 namespace morvelin {
 namespace {
 
-// The main window on the store of a link that is online with the virtual unit.
+// The main window on a store read from the virtual unit, its edits sent by the online link.
 struct OnlineWindow {
   OnlineWindow() {
-    window.Binding().BuildRegistry();
-    window.Binding().BuildRegistry();
-    rig.store.ResetBands(100);
+    binding.BuildRegistry();
+    binding.BuildRegistry();
+    ParamStore& store = session.Store();
+    store.ResetBands(100);
     rig.BringOnline();
+    store.DeviceImage = rig.store.DeviceImage;
+    store.Unit = rig.store.Unit;
+    store.SetEditSender(&rig.link);
   }
   testing::LinkRig rig;
-  EditorState state;
-  MainWindow window{rig.store, state};
+  EditorSession session;
+  MainWindow window{session};
+  WindowFeatures features{window};
+  EditorBinding& binding = features.binding;
 };
 
 // Every registered control of every view block shown from the store, nothing sent.
 void BM_RefreshAllPages(benchmark::State& state) {
   OnlineWindow w;
   w.rig.TakeReceived();
-  for (auto _ : state) w.window.Binding().RefreshPage(100);
+  for (auto _ : state) w.binding.RefreshPage(100);
   if (!w.rig.TakeReceived().empty()) state.SkipWithError("the refresh wrote to the unit");
 }
 BENCHMARK(BM_RefreshAllPages)->Unit(benchmark::kMillisecond);
@@ -33,7 +40,7 @@ BENCHMARK(BM_RefreshAllPages)->Unit(benchmark::kMillisecond);
 // written to the port.
 void BM_SliderEditToFrame(benchmark::State& state) {
   OnlineWindow w;
-  w.window.Binding().RefreshPage(100);
+  w.binding.RefreshPage(100);
   auto* bar = w.window.Components().Get<TrackBar>("MicNoiseLevelBar");
   int value = 0;
   long frames = 0;

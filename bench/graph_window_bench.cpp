@@ -10,7 +10,6 @@
 #include "graphs/widgets/response_graph.h"
 #include "platform/loopback_port.h"
 #include "shell/application.h"
-#include "shell/graph_window_hooks.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin {
@@ -22,7 +21,7 @@ struct OnlineWindow {
     PrepareApplication();
     StartupOptions options;
     options.ports.demo = true;
-    app = std::make_unique<Morvelin>(options, &messages, &hooks);
+    app = std::make_unique<Morvelin>(options, &messages);
     app->Form1().show();
     QElapsedTimer clock;
     clock.start();
@@ -33,9 +32,8 @@ struct OnlineWindow {
   }
   ~OnlineWindow() { app.reset(); }
   bool Online() { return app->Form3().Link().LinkOnline() && port; }
-  ResponseGraph& Graph() { return *hooks.Wiring().Graph(); }
+  ResponseGraph& Graph() { return *app->Features().graph.Graph(); }
 
-  GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
   std::unique_ptr<Morvelin> app;
   LoopbackPort* port = nullptr;

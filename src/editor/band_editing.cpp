@@ -256,7 +256,7 @@ void BandEditing::EQResetBtnClick() {
   store.ResetBands(state_.PageBlock);
   state_.PageAddress = tabs_.PageCaptions(state_.CurrentTab);
   binding_.RefreshPage(state_.PageBlock);
-  binding_.Refresh().RedrawCurves(state_.PageBlock);
+  binding_.Session().RedrawCurves(state_.PageBlock);
 }
 
 void BandEditing::UpdateResetButton() {

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kAutoManualWord = MakeAddress(0, 160);
 constexpr int kEchoFormWord = MakeAddress(0, 164);
-constexpr int kModeWord = MakeAddress(30, 2);
 
 std::optional<int> KindOf(const Control& c) {
   return KindFromHint(c.Hint().toStdString());
@@ -98,7 +97,7 @@ void DefaultEditorHandlers::EchoAToolButtonClick(BmpButton& button) {
   s.PageBlock = tool == 2 ? 5 : 4;
   s.PageAddress = MakeAddress(s.PageBlock, kGroupEffect);
   b_.RefreshPage(s.PageBlock);
-  b_.Refresh().RedrawCurves(s.PageBlock);
+  b_.Session().RedrawCurves(s.PageBlock);
 }
 
 void DefaultEditorHandlers::MusEQGainBar1Change(TrackBar& slider) {
@@ -219,63 +218,18 @@ void DefaultEditorHandlers::MusEQAllpassBtnClick(BmpButton& button) {
 
 void DefaultEditorHandlers::MainHPTypeBoxChange(ComboBox& list) {
   b_.Store().SetParam(list.Tag(), list.ItemIndex());
-  b_.Refresh().RedrawCurves(b_.State().PageBlock);
+  b_.Session().RedrawCurves(b_.State().PageBlock);
 }
 
 void DefaultEditorHandlers::SysInputBoxChange(ComboBox& list) {
   b_.Store().SetParam(list.Tag(), list.ItemIndex());
 }
 
-void DefaultRefreshHooks::ShowAccessState() {
-  struct Pair {
-    const char* off;
-    const char* on;
-    int word;
-  };
-  static constexpr Pair kPairs[] = {{"SysUserBtn", "SysManagerBtn", MakeAddress(30, 8)},
-                                    {"SysPanelBtn1", "SysPanelBtn2", MakeAddress(30, 4)},
-                                    {"SysVolRunBtn1", "SysVolRunBtn2", MakeAddress(29, 9)}};
-  for (const Pair& p : kPairs) {
-    const bool on = b_.Store().View(p.word) != 0;
-    if (auto* button = b_.Components().Get<BmpButton>(on ? p.on : p.off))
-      b_.Handlers().SysMusInputLevelClick(*button);
-  }
-}
-
-void DefaultRefreshHooks::RefreshModeList() {
-  auto* box = b_.Components().Get<ComboBox>("SysModeBox");
-  if (!box) return;
-  const ParamStore& store = b_.Store();
-  box->clear();
-  for (int n = 1; n <= kModeCount; ++n)
-    box->addItem(QString::number(n) + "-" +
-                 QString::fromStdString(store.Unit.ModeNames[static_cast<std::size_t>(n - 1)]));
-  const int mode = store.Device(kModeWord);
-  box->SetItemIndex(mode >= 0 && mode < kModeCount ? mode : -1);
-  if (Control* label = b_.Components().Find("CurrentModeLabel")) {
-    const QString number = QString::number(mode + 1);
-    label->SetCaption(b_.State().UiLanguage == 1 ? QStringLiteral("(当前模式:") + number + " )"
-                                                 : QStringLiteral("(Current Mode:") + number + " )");
-  }
-}
-
-void DefaultRefreshHooks::RedrawCurves(int block) {
-  if (PageHooks* pages = b_.Pages()) pages->RedrawCurves(block);
-}
-
-void DefaultRefreshHooks::FirstConnectionCheck() {
-  EditorState& s = b_.State();
-  if (s.FirstCheckState != 1 || b_.Store().View(MakeAddress(30, 4)) == 0) return;
-  s.FirstCheckState = 2;
-  FormComponents& c = b_.Components();
-  b_.Tabs().ClickTab(9);
-  if (QWidget* prompt = c.Widget("FirstCheckGrop")) {
-    prompt->show();
-    prompt->raise();
-  }
-  if (QWidget* edit = c.Widget("PanelPassWordEdit")) edit->setFocus();
-  for (const char* name : {"FormPageItem", "AdvPanel1"})
-    if (QWidget* w = c.Widget(name)) w->setEnabled(false);
+void DefaultEditorHandlers::SysMusNormalVolBarChange(TrackBar& slider) {
+  QString pane = slider.objectName();
+  pane.replace("Bar", "Pane");
+  if (Control* p = b_.Components().Find(pane)) p->SetCaption(QString::number(slider.Position()));
+  b_.Store().SetParam(slider.Tag(), slider.Position());
 }
 
 }  // namespace morvelin

@@ -1,7 +1,6 @@
 #pragma once
-// Plain handlers for the bound controls and the refresh steps of other parts: each stores and
-// sends its word, so every control works before band editing, the switches, the graph and the
-// presets install their own. Derive and override to replace a few.
+// Plain handlers for the bound controls: each stores and sends its word, so every control works
+// before band editing and the switches install their own. Derive and override to replace a few.
 
 #include <QString>
 
@@ -35,6 +34,8 @@ class DefaultEditorHandlers : public EditorHandlers {
   void MusEQAllpassBtnClick(BmpButton& button) override;
   void MainHPTypeBoxChange(ComboBox& list) override;
   void SysInputBoxChange(ComboBox& list) override;
+  // The pane shows the position; the word is stored and sent.
+  void SysMusNormalVolBarChange(TrackBar& slider) override;
 
  protected:
   EditorBinding& b_;
@@ -42,18 +43,6 @@ class DefaultEditorHandlers : public EditorHandlers {
  private:
   void Spin(SpinButtons& spin, bool upRight);
   QString savedText_;
-};
-
-class DefaultRefreshHooks : public RefreshHooks {
- public:
-  explicit DefaultRefreshHooks(EditorBinding& binding) : b_(binding) {}
-  void ShowAccessState() override;
-  void RefreshModeList() override;
-  void RedrawCurves(int block) override;
-  void FirstConnectionCheck() override;
-
- protected:
-  EditorBinding& b_;
 };
 
 }  // namespace morvelin

@@ -38,9 +38,8 @@ bool IsSystemPairButton(const QString& name) {
 
 }  // namespace
 
-EditorBinding::EditorBinding(FormComponents& components, ParamStore& store, EditorState& state,
-                             TabSwitch& tabs)
-    : comps_(components), store_(store), state_(state), tabs_(tabs) {
+EditorBinding::EditorBinding(FormComponents& components, EditorSession& session, TabSwitch& tabs)
+    : comps_(components), session_(session), store_(session.Store()), state_(session.State()), tabs_(tabs) {
   example_ = comps_.Find("Example");
   exampleBar_ = comps_.Find("ExampleBar");
   flags_.CurrentEdit = comps_.Find("MusFreEdit1");
@@ -48,10 +47,25 @@ EditorBinding::EditorBinding(FormComponents& components, ParamStore& store, Edit
   flags_.HighlightedEdit = example_;
   flags_.HighlightedGainBar = exampleBar_;
   defaultHandlers_ = std::make_unique<DefaultEditorHandlers>(*this);
-  defaultRefresh_ = std::make_unique<DefaultRefreshHooks>(*this);
   handlers_ = defaultHandlers_.get();
-  refresh_ = defaultRefresh_.get();
   store_.SetRebindHook([this] { RebindRightChannel(); });
+
+  QObject::connect(&session_, &EditorSession::RefreshRequested, &context_,
+                   [this](int block) { RefreshPage(block); });
+  QObject::connect(&session_, &EditorSession::StartupStepRun, &context_, [this](StartupStep step) {
+    if (step == StartupStep::BuildRegistry) BuildRegistry();
+  });
+  QObject::connect(&session_, &EditorSession::EffectToolRequested, &context_,
+                   [this](int tool, bool& handled) {
+                     if (!handled) handled = ClickEffectTool(tool);
+                   });
+  QObject::connect(&session_, &EditorSession::WheelTargetCleared, &context_,
+                   [this] { handlers_->ClearWheelTarget(); });
+  QObject::connect(&session_, &EditorSession::GainBarHighlightReset, &context_,
+                   [this] { ResetHighlightedGainBar(); });
+  QObject::connect(&session_, &EditorSession::Ticked, &context_,
+                   [this] { session_.NoteLastEdit(flags_.LastEdit.address, flags_.LastEdit.value); });
+  Connect();
 }
 
 EditorBinding::~EditorBinding() {
@@ -62,8 +76,18 @@ void EditorBinding::SetHandlers(EditorHandlers* handlers) {
   handlers_ = handlers ? handlers : defaultHandlers_.get();
 }
 
-void EditorBinding::SetRefreshHooks(RefreshHooks* hooks) {
-  refresh_ = hooks ? hooks : defaultRefresh_.get();
+bool EditorBinding::ClickEffectTool(int tool) {
+  const auto& tools = registry_.ToolButtons;
+  if (tool < 0 || tool >= static_cast<int>(tools.size())) return false;
+  auto* button = dynamic_cast<BmpButton*>(tools[static_cast<std::size_t>(tool)]);
+  if (!button) return false;
+  handlers_->EchoAToolButtonClick(*button);
+  return true;
+}
+
+void EditorBinding::ResetHighlightedGainBar() {
+  if (auto* bar = dynamic_cast<TrackBar*>(flags_.HighlightedGainBar)) bar->SetHighlighted(false);
+  flags_.HighlightedGainBar = exampleBar_;
 }
 
 void EditorBinding::Connect() {
@@ -82,6 +106,9 @@ void EditorBinding::Connect() {
       if (auto* bar = dynamic_cast<TrackBar*>(value)) {
         if (BlockOf(e.address) != kSystemVolumeBlock)
           QObject::connect(bar, &TrackBar::Changed, &context_, [this, bar] { MicHPFreBarChange(*bar); });
+        else
+          QObject::connect(bar, &TrackBar::Changed, &context_,
+                           [this, bar] { handlers_->SysMusNormalVolBarChange(*bar); });
       } else if (auto* edit = dynamic_cast<Edit*>(value)) {
         QObject::connect(edit, &Edit::Clicked, &context_,
                          [this, edit] { handlers_->MusFreEdit1Click(*edit); });

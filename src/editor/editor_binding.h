@@ -1,12 +1,12 @@
 #pragma once
 // The binding of the form's controls to the parameter words: the registry, the single path from
 // a value to a control and the unit (ApplyValue), the button groups (SwitchState), the refresh of
-// the pages from the store (RefreshPage), and the generic slider path. One object, created by the
-// main window and handed by reference to whoever edits through it.
+// the pages from the store (RefreshPage), and the generic slider path. One object, a feature of
+// the editor session: it serves the session's refresh requests and its registry start-up step,
+// and announces each refresh's steps back through the session.
 //
-// Other parts plug in through SetHandlers (the click/change handlers, EditorHandlers) and
-// SetRefreshHooks (mode list, access display, curve redraw, first check, RefreshHooks); derive
-// from DefaultEditorHandlers / DefaultRefreshHooks to replace only some of them.
+// Band editing and the switches plug in through SetHandlers (the click/change handlers,
+// EditorHandlers); derive from DefaultEditorHandlers to replace only some of them.
 
 #include <QObject>
 #include <memory>
@@ -15,6 +15,7 @@
 #include "editor/binding_state.h"
 #include "editor/control_registry.h"
 #include "editor/editor_handlers.h"
+#include "editor/editor_session.h"
 #include "editor/editor_state.h"
 #include "editor/form_components.h"
 #include "editor/tab_switch.h"
@@ -48,12 +49,13 @@ enum SwitchOp : int {
 
 class EditorBinding {
  public:
-  EditorBinding(FormComponents& components, ParamStore& store, EditorState& state, TabSwitch& tabs);
+  EditorBinding(FormComponents& components, EditorSession& session, TabSwitch& tabs);
   ~EditorBinding();
   EditorBinding(const EditorBinding&) = delete;
   EditorBinding& operator=(const EditorBinding&) = delete;
 
-  // Wires every bound slider, edit, list, spin and button of the form to its handler; once.
+  // Wires every bound slider, edit, list, spin and button of the form to its handler; once
+  // (the constructor does it).
   void Connect();
 
   // Fills the registry, tags, hints, slider looks and the low-pass presets; idempotent.
@@ -77,18 +79,14 @@ class EditorBinding {
   void RebindRightChannel();
 
   void SetHandlers(EditorHandlers* handlers);  // nullptr: the defaults again
-  void SetRefreshHooks(RefreshHooks* hooks);   // nullptr: the defaults again
-  // Where the default curve redraw goes (the window's hooks, which the graph fills).
-  void SetPageHooks(PageHooks* hooks) { pageHooks_ = hooks; }
-  PageHooks* Pages() const { return pageHooks_; }
   EditorHandlers& Handlers() { return *handlers_; }
-  RefreshHooks& Refresh() { return *refresh_; }
 
   ControlRegistry& Registry() { return registry_; }
   const ControlRegistry& Registry() const { return registry_; }
   BindingState& Flags() { return flags_; }
   const BindingState& Flags() const { return flags_; }
   FormComponents& Components() { return comps_; }
+  EditorSession& Session() { return session_; }
   ParamStore& Store() { return store_; }
   EditorState& State() { return state_; }
   TabSwitch& Tabs() { return tabs_; }
@@ -100,8 +98,11 @@ class EditorBinding {
  private:
   void ShowSliderValue(TrackBar& slider, int value);
   void RefreshWord(int address);
+  bool ClickEffectTool(int tool);
+  void ResetHighlightedGainBar();
 
   FormComponents& comps_;
+  EditorSession& session_;
   ParamStore& store_;
   EditorState& state_;
   TabSwitch& tabs_;
@@ -110,12 +111,10 @@ class EditorBinding {
   Control* example_ = nullptr;
   Control* exampleBar_ = nullptr;
   std::unique_ptr<EditorHandlers> defaultHandlers_;
-  std::unique_ptr<RefreshHooks> defaultRefresh_;
   EditorHandlers* handlers_ = nullptr;
-  RefreshHooks* refresh_ = nullptr;
-  PageHooks* pageHooks_ = nullptr;
   bool connected_ = false;
-  // Context of the form connections: they end with the binding, before the widgets go.
+  // Context of the form and session connections: they end with the binding, before the
+  // widgets go.
   QObject context_;
 };
 

@@ -7,11 +7,11 @@
 //
 // EditorBinding::Connect wires exactly the controls of these handlers: the registered sliders,
 // edits (click, leaving, Enter), lists, spin buttons, type labels, DEQ type buttons, phase and
-// mute buttons, MusEQAllpassBtn, ExampleBar, MusEQTrackBar1, AutoModeBtn/ManulModeBtn, the echo
-// form and effect EQ buttons, the effect tool buttons and the system pairs. Do not connect them
-// again. Not wired here (connect them yourself): the scene buttons, LeftBtn/SameBtn/RightBtn,
-// HintMusBtn/HintMicABtn/HintMicBBtn, EQResetBtn, PinPPBtn/PinDCFBtn, the band titles, SysModeBox
-// and the mode buttons, key presses, arrow keys and the mouse wheel.
+// mute buttons, the system volume sliders, MusEQAllpassBtn, ExampleBar, MusEQTrackBar1,
+// AutoModeBtn/ManulModeBtn, the echo form and effect EQ buttons, the effect tool buttons and the system
+// pairs. Do not connect them again. Not wired here (connect them yourself): the scene buttons,
+// LeftBtn/SameBtn/RightBtn, HintMusBtn/HintMicABtn/HintMicBBtn, EQResetBtn, PinPPBtn/PinDCFBtn, the band
+// titles, SysModeBox and the mode buttons, key presses, arrow keys and the mouse wheel.
 
 namespace morvelin {
 
@@ -61,27 +61,11 @@ class EditorHandlers {
   virtual void MainHPTypeBoxChange(ComboBox& list) = 0;
   virtual void SysInputBoxChange(ComboBox& list) = 0;
 
+  // The nine system volume sliders (the master volumes and the limits of the system page).
+  virtual void SysMusNormalVolBarChange(TrackBar& slider) = 0;
+
   // Every page switch: the mouse wheel stops stepping the band edit until one is clicked.
   virtual void ClearWheelTarget() {}
-  // The nine system volume sliders; false lets the window apply its plain rule.
-  virtual bool SysMusNormalVolBarChange(TrackBar& /*slider*/) { return false; }
-};
-
-// The steps of RefreshPage that other parts of the editor carry out. Defaults in
-// DefaultRefreshHooks: the access buttons from the stored words, the mode list from the mode
-// names, the panel-lock prompt, and no curve redraw (the graph installs its own).
-class RefreshHooks {
- public:
-  virtual ~RefreshHooks() = default;
-  // Step 10: user/manager, panel lock and volume-run pairs from the unit's words.
-  virtual void ShowAccessState() = 0;
-  // Step 11: SysModeBox refilled with the 16 mode names, the current mode selected,
-  // CurrentModeLabel showing it.
-  virtual void RefreshModeList() = 0;
-  // Step 12: every curve of a view block.
-  virtual void RedrawCurves(int block) = 0;
-  // Step 13: the first connection check (panel lock prompt).
-  virtual void FirstConnectionCheck() = 0;
 };
 
 }  // namespace morvelin

@@ -84,8 +84,8 @@ void EqHandlers::SysInputBoxChange(ComboBox& list) {
 void EqHandlers::ClearWheelTarget() {
   bands_.WheelTarget = false;
 }
-bool EqHandlers::SysMusNormalVolBarChange(TrackBar& slider) {
-  return system_.SysMusNormalVolBarChange(slider);
+void EqHandlers::SysMusNormalVolBarChange(TrackBar& slider) {
+  if (!system_.SysMusNormalVolBarChange(slider)) DefaultEditorHandlers::SysMusNormalVolBarChange(slider);
 }
 
 }  // namespace morvelin

@@ -46,7 +46,7 @@ class EqHandlers : public DefaultEditorHandlers {
   void MainHPTypeBoxChange(ComboBox& list) override;
   void SysInputBoxChange(ComboBox& list) override;
   void ClearWheelTarget() override;
-  bool SysMusNormalVolBarChange(TrackBar& slider) override;
+  void SysMusNormalVolBarChange(TrackBar& slider) override;
 
  private:
   BandEditing bands_;

@@ -1,6 +1,5 @@
 #include "editor/graph_host_adapter.h"
 
-#include "editor/binding_window_hooks.h"
 #include "editor/controls/text_controls.h"
 #include "editor/editor_binding.h"
 
@@ -18,60 +17,46 @@ QWidget* WidgetOf(Control* control) {
 
 }  // namespace
 
-EditorBinding* EditorGraphHost::Binding() const {
-  return hooks_.Binding();
-}
-
 const ParamStore& EditorGraphHost::Store() const {
-  EditorBinding* b = Binding();
-  return b ? b->Store() : emptyStore_;
+  return b_.Store();
 }
 
 int EditorGraphHost::PageAddress() const {
-  EditorBinding* b = Binding();
-  return b ? b->State().PageAddress : 0;
+  return b_.State().PageAddress;
 }
 
 int EditorGraphHost::PageBlock() const {
-  EditorBinding* b = Binding();
-  return b ? b->State().PageBlock : 0;
+  return b_.State().PageBlock;
 }
 
 int EditorGraphHost::AutoManual() const {
-  EditorBinding* b = Binding();
-  return b ? b->State().AutoManual : 1;
+  return b_.State().AutoManual;
 }
 
 bool EditorGraphHost::Refreshing() const {
-  EditorBinding* b = Binding();
-  return b && b->Flags().Refreshing;
+  return b_.Flags().Refreshing;
 }
 
 bool EditorGraphHost::StartupDone() const {
-  EditorBinding* b = Binding();
-  return b && b->State().StartupDone;
+  return b_.State().StartupDone;
 }
 
 EditRecord EditorGraphHost::LastEdit() const {
-  EditorBinding* b = Binding();
-  return b ? b->Flags().LastEdit : EditRecord{};
+  return b_.Flags().LastEdit;
 }
 
 int EditorGraphHost::SelectedBand(int curveGroup) const {
-  EditorBinding* b = Binding();
   // The dynamic EQ's graph (and a page without a graph) keeps no selection.
-  if (!b || curveGroup < 0 || curveGroup > kLastTrackedGroup) return kNoSelection;
-  return b->Flags().SelectedBand[static_cast<std::size_t>(curveGroup)];
+  if (curveGroup < 0 || curveGroup > kLastTrackedGroup) return kNoSelection;
+  return b_.Flags().SelectedBand[static_cast<std::size_t>(curveGroup)];
 }
 
 QWidget* EditorGraphHost::ValueControl(int address) const {
-  EditorBinding* b = Binding();
-  return b ? WidgetOf(b->Registry().ValueControl(address)) : nullptr;
+  return WidgetOf(b_.Registry().ValueControl(address));
 }
 
 QWidget* EditorGraphHost::ReadoutControl(int address) const {
-  EditorBinding* b = Binding();
-  return b ? WidgetOf(b->Registry().ReadoutControl(address)) : nullptr;
+  return WidgetOf(b_.Registry().ReadoutControl(address));
 }
 
 bool EditorGraphHost::IsEdit(const QWidget* control) const {
@@ -83,20 +68,15 @@ bool EditorGraphHost::CanFocus(const QWidget* control) const {
 }
 
 void EditorGraphHost::ApplyValue(QWidget* control, int step, int displayOnly, double value) {
-  EditorBinding* b = Binding();
-  if (!b) return;
-  if (Control* c = AsControl(control)) b->ApplyValue(c, step, displayOnly != 0, value);
+  if (Control* c = AsControl(control)) b_.ApplyValue(c, step, displayOnly != 0, value);
 }
 
 void EditorGraphHost::MusFreEdit1Click(QWidget* edit) {
-  EditorBinding* b = Binding();
-  if (!b) return;
-  if (auto* e = dynamic_cast<Edit*>(edit)) b->Handlers().MusFreEdit1Click(*e);
+  if (auto* e = dynamic_cast<Edit*>(edit)) b_.Handlers().MusFreEdit1Click(*e);
 }
 
 void EditorGraphHost::CommitEdit(int step) {
-  EditorBinding* b = Binding();
-  if (b) b->Handlers().CommitEdit(step);
+  b_.Handlers().CommitEdit(step);
 }
 
 }  // namespace morvelin

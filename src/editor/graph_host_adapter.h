@@ -5,20 +5,16 @@
 
 #include "editor/binding_state.h"
 #include "graphs/widgets/graph_host.h"
-#include "params/edit_selection.h"
 #include "params/param_store.h"
 
 namespace morvelin {
 
-class BindingWindowHooks;
 class Edit;
 class EditorBinding;
 
 class EditorGraphHost : public GraphHost {
  public:
-  // The binding is the one the window attaches to `hooks`, looked up at every call.
-  explicit EditorGraphHost(const BindingWindowHooks& hooks) : hooks_(hooks) {}
-  EditorBinding* Binding() const;
+  explicit EditorGraphHost(EditorBinding& binding) : b_(binding) {}
 
   const ParamStore& Store() const override;
   int PageAddress() const override;
@@ -39,11 +35,7 @@ class EditorGraphHost : public GraphHost {
   void CommitEdit(int step) override;
 
  private:
-  const BindingWindowHooks& hooks_;
-  // An empty store stands in until the binding is attached (the window may lay the graph out
-  // before its binding exists).
-  EditSelection emptySelection_;
-  ParamStore emptyStore_{emptySelection_};
+  EditorBinding& b_;
 };
 
 }  // namespace morvelin

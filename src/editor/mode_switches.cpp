@@ -96,7 +96,7 @@ void ModeSwitches::SingModeBtnClick(BmpButton* button) {
   store.Selection().SceneIndex = scene;
   state_.PageAddress = tabs_.PageCaptions(state_.CurrentTab);
   binding_.RefreshPage(state_.PageBlock);
-  binding_.Refresh().RedrawCurves(state_.PageBlock);
+  binding_.Session().RedrawCurves(state_.PageBlock);
 }
 
 void ModeSwitches::SameBtnClick(BmpButton* button) {
@@ -137,7 +137,7 @@ void ModeSwitches::SameBtnClick(BmpButton* button) {
   else
     state_.PageAddress = tabs_.PageCaptions(state_.CurrentTab);
   binding_.RefreshPage(state_.PageBlock);
-  binding_.Refresh().RedrawCurves(state_.PageBlock);
+  binding_.Session().RedrawCurves(state_.PageBlock);
 }
 
 void ModeSwitches::EchoFormBtnClick(BmpButton* button) {
@@ -173,7 +173,7 @@ void ModeSwitches::EchoAToolButtonClick(BmpButton* button) {
   state_.PageAddress = MakeAddress(block, kGroupEffect);
   state_.PageBlock = block;
   binding_.RefreshPage(block);
-  binding_.Refresh().RedrawCurves(block);
+  binding_.Session().RedrawCurves(block);
 }
 
 void ModeSwitches::HintMusBtnClick(BmpButton* button) {
@@ -183,7 +183,7 @@ void ModeSwitches::HintMusBtnClick(BmpButton* button) {
   state_.PageAddress = MakeAddress(25, kGroupHidden);
   state_.PageBlock = 25;
   binding_.RefreshPage(25);
-  binding_.Refresh().RedrawCurves(25);
+  binding_.Session().RedrawCurves(25);
 }
 
 void ModeSwitches::EchoEffPhaseBtnClick(BmpButton* button) {
@@ -207,7 +207,7 @@ void ModeSwitches::MainHPTypeBoxChange(ComboBox* list) {
   binding_.Store().SetParam(list->Tag(), list->ItemIndex());
   if (FollowEffect(BlockOf(list->Tag()))) return;
   // The filter is a band of the page's curves (after the EQ bands): the page is redrawn.
-  binding_.Refresh().RedrawCurves(state_.PageBlock);
+  binding_.Session().RedrawCurves(state_.PageBlock);
 }
 
 }  // namespace morvelin

@@ -14,7 +14,7 @@ namespace morvelin {
 
 namespace {
 
-constexpr int kAllBlocks = 100;
+constexpr int kAllBlocks = EditorSession::kAllBlocks;
 constexpr int kSceneWord = MakeAddress(0, 161);
 constexpr int kAutoManualWord = MakeAddress(0, 160);
 constexpr int kMainLinkWord = MakeAddress(0, 162);
@@ -133,14 +133,15 @@ void EditorBinding::RefreshPage(int block) {
   if (Control* b = At(registry_.FormButtons, state_.EchoForm)) SwitchState(b, kOpEchoForm);
   if (Control* b = At(registry_.EffectEqButtons, state_.EffectEQSel)) SwitchState(b, kOpEffectEq);
 
-  refresh_->ShowAccessState();
-  refresh_->RefreshModeList();
+  // The access display and the mode list, while sending is still suppressed.
+  session_.PageShown(block);
 
   flags_.Refreshing = outerRefreshing;
-  refresh_->RedrawCurves(state_.PageBlock);
+  session_.RedrawCurves(state_.PageBlock);
   store_.SendSuppressed = outerSuppressed;
 
-  refresh_->FirstConnectionCheck();
+  // The first connection check.
+  session_.RefreshDone(block);
 }
 
 }  // namespace morvelin

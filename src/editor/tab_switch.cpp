@@ -12,9 +12,8 @@ namespace morvelin {
 
 using namespace tabs;
 
-TabSwitch::TabSwitch(FormComponents& components, EditorState& state, EditSelection& selection,
-                     PageHooks& hooks)
-    : comps_(components), state_(state), sel_(selection), hooks_(hooks) {}
+TabSwitch::TabSwitch(FormComponents& components, EditorSession& session)
+    : comps_(components), state_(session.State()), sel_(session.Selection()), session_(session) {}
 
 void TabSwitch::Connect() {
   for (const TabRow& t : kTabs) {
@@ -44,8 +43,7 @@ void TabSwitch::FormMusTabBtnClick(BmpButton* button) {
 void TabSwitch::ClickTab(int tab) {
   if (tab < 0 || tab >= kTabCount) return;
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"); prompt && !prompt->isHidden()) return;
-  state_.CurveColor = kGreen;
-  hooks_.CurveColorChanged(state_.CurveColor);
+  session_.SetCurveColour(kGreen);
   state_.PageAddress = SwitchTab(tab);
   QWidget* panel = comps_.Widget("AdvPanel1");
   auto* pages = comps_.Get<PageControl>("FormPageItem");
@@ -53,28 +51,28 @@ void TabSwitch::ClickTab(int tab) {
   if (BlockOf(state_.PageAddress) == kStatusBlock) {
     if (panel) panel->hide();
     if (pages) pages->SetActivePageIndex(kSystemPage);
-    hooks_.ClearWheelTarget();
+    session_.ClearWheelTarget();
     if (focusPark) focusPark->setFocus();
     return;
   }
   if (panel) panel->show();
   if (pages) pages->SetActivePageIndex(IndexOf(state_.PageAddress));
   if (tab == 4) {
-    if (!hooks_.ClickEffectTool(state_.EffectTool)) {
+    if (!session_.ClickEffectTool(state_.EffectTool)) {
       // Plain selection of the effect sub-page: Echo A and B on the echo sheet, reverb on its own.
       if (auto* eff = comps_.Get<PageControl>("EffPageControl"))
         eff->SetActivePageIndex(state_.EffectTool == 2 ? 1 : 0);
       state_.PageAddress = MakeAddress(state_.EffectTool == 2 ? 5 : 4, kGroupEffect);
       state_.PageBlock = BlockOf(state_.PageAddress);
       sel_.CurEchoBlock = state_.EffectTool == 0 ? 4 : state_.EffectTool == 1 ? 24 : 5;
-      hooks_.RefreshPage(state_.PageBlock);
+      session_.RefreshPage(state_.PageBlock);
     }
   } else {
-    hooks_.RefreshPage(state_.PageBlock);
+    session_.RefreshPage(state_.PageBlock);
   }
-  hooks_.RedrawCurves(state_.PageBlock);
-  hooks_.ResetHighlightedGainBar();
-  hooks_.ClearWheelTarget();
+  session_.RedrawCurves(state_.PageBlock);
+  session_.ResetGainBarHighlight();
+  session_.ClearWheelTarget();
   if (focusPark) focusPark->setFocus();
   if (QWidget* allPass = comps_.Widget("MusEQAllpassBtn"))
     allPass->setVisible(IndexOf(state_.PageAddress) != kDeqPage);
@@ -102,8 +100,7 @@ int TabSwitch::PageCaptions(int tab) {
   if (tab == 2) {
     const int side = state_.MicChannelSel == 2 ? 1 : 0;
     sel_.CurMicBlock = side ? 3 : 2;
-    state_.CurveColor = side ? kOrange : kGreen;
-    hooks_.CurveColorChanged(state_.CurveColor);
+    session_.SetCurveColour(side ? kOrange : kGreen);
     SetPairText("AdvGroupBox1", kMicLimitCaption[side]);
     SetPairText("AdvGroupBox16", kMicNoiseCaption[side]);
   } else if (tab == 4) {

@@ -4,9 +4,9 @@
 
 #include <array>
 
+#include "editor/editor_session.h"
 #include "editor/editor_state.h"
 #include "editor/form_components.h"
-#include "editor/page_hooks.h"
 #include "params/edit_selection.h"
 
 namespace morvelin {
@@ -125,7 +125,8 @@ inline constexpr std::array<PanRow, 3> kPanBars{{
 
 class TabSwitch {
  public:
-  TabSwitch(FormComponents& components, EditorState& state, EditSelection& selection, PageHooks& hooks);
+  // Asks for refreshes, curve redraws and the effect tool click through the session.
+  TabSwitch(FormComponents& components, EditorSession& session);
 
   // Connects the tab buttons and pan bars to their handlers.
   void Connect();
@@ -151,7 +152,7 @@ class TabSwitch {
   FormComponents& comps_;
   EditorState& state_;
   EditSelection& sel_;
-  PageHooks& hooks_;
+  EditorSession& session_;
 };
 
 }  // namespace morvelin

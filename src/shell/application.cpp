@@ -18,26 +18,25 @@ void PrepareApplication() {
   QApplication::setFont(desk::Font(12));
 }
 
-Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages, WindowHooks* hooks) {
+Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages) {
   MessageBoxes& boxes = messages ? *messages : modal_;
-  form1_ = std::make_unique<MainWindow>(store_, state_, hooks ? hooks : &hooks_);
+  form1_ = std::make_unique<MainWindow>(session_);
+  features_ = std::make_unique<WindowFeatures>(*form1_);
   linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
-  form3_ = std::make_unique<LinkWindow>(options.ports, store_, *linkUi_);
+  form3_ = std::make_unique<LinkWindow>(options.ports, session_.Store(), *linkUi_);
   form2_ = std::make_unique<StatusWindow>();
   linkUi_->SetStatusWindow(form2_.get());
-  form1_->SetLink(&form3_->Link());
+  session_.SetLink(&form3_->Link());
   presets_ = std::make_unique<PresetWiring>(*form1_, form3_->Link(), boxes, options.backups);
-  hooks_.SetPresets(presets_.get());
   linkUi_->SetPresets(presets_.get());
 }
 
 Morvelin::~Morvelin() {
   // The preset groups use the link, and the link reaches them through its UI adapter.
   linkUi_->SetPresets(nullptr);
-  hooks_.SetPresets(nullptr);
   presets_.reset();
   // The link refers to the windows through its UI adapter: it goes first.
-  form1_->SetLink(nullptr);
+  session_.SetLink(nullptr);
   form3_.reset();
   linkUi_->SetStatusWindow(nullptr);
 }
@@ -47,7 +46,7 @@ double MillisecondsSinceProcessStart() {
   if (!stat.open(QIODevice::ReadOnly)) return -1;
   const QByteArray line = stat.readAll();
   // Fields after the command name (which may hold spaces) start behind the last ')'.
-  const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+  const QByteArrayList fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
   if (fields.size() < 20) return -1;
   const double startTicks = fields[19].toDouble();  // field 22: start time in clock ticks since boot
   timespec now{};

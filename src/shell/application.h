@@ -4,15 +4,13 @@
 
 #include <memory>
 
-#include "editor/editor_state.h"
-#include "params/edit_selection.h"
-#include "params/param_store.h"
+#include "editor/editor_session.h"
 #include "shell/link_window.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
 #include "shell/preset_wiring.h"
-#include "shell/program_hooks.h"
 #include "shell/status_window.h"
+#include "shell/window_features.h"
 #include "shell/window_link_ui.h"
 
 namespace morvelin {
@@ -28,29 +26,29 @@ struct StartupOptions {
 // Sets the application's title and font; needs the QApplication to exist.
 void PrepareApplication();
 
-// The program's single-instance objects, created in the order of the program entry.
+// The program's single-instance objects, created in the order of the program entry: the
+// session, the main window with its features, the link and status windows, the presets.
 class Morvelin {
  public:
-  explicit Morvelin(const StartupOptions& options, MessageBoxes* messages = nullptr,
-                    WindowHooks* hooks = nullptr);
+  explicit Morvelin(const StartupOptions& options, MessageBoxes* messages = nullptr);
   ~Morvelin();
 
-  EditSelection& Selection() { return selection_; }
-  ParamStore& Store() { return store_; }
-  EditorState& State() { return state_; }
+  EditorSession& Session() { return session_; }
+  EditSelection& Selection() { return session_.Selection(); }
+  ParamStore& Store() { return session_.Store(); }
+  EditorState& State() { return session_.State(); }
   MainWindow& Form1() { return *form1_; }
+  WindowFeatures& Features() { return *features_; }
   LinkWindow& Form3() { return *form3_; }
   StatusWindow& Form2() { return *form2_; }
   WindowLinkUi& LinkUiAdapter() { return *linkUi_; }
   PresetWiring& Presets() { return *presets_; }
 
  private:
-  EditSelection selection_;
-  ParamStore store_{selection_};
-  EditorState state_;
+  EditorSession session_;
   ModalMessageBoxes modal_;
-  ProgramWindowHooks hooks_;
   std::unique_ptr<MainWindow> form1_;
+  std::unique_ptr<WindowFeatures> features_;  // after form1_: goes before the window
   std::unique_ptr<WindowLinkUi> linkUi_;
   std::unique_ptr<LinkWindow> form3_;
   std::unique_ptr<StatusWindow> form2_;

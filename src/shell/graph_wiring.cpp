@@ -6,6 +6,7 @@
 #include "editor/controls/bmp_button.h"
 #include "editor/controls/combo_box.h"
 #include "editor/controls/containers.h"
+#include "editor/editor_session.h"
 #include "editor/form_components.h"
 #include "graphs/curve_layout.h"
 #include "graphs/widgets/response_graph.h"
@@ -14,15 +15,22 @@ namespace morvelin {
 
 namespace {
 
-constexpr int kAllBlocks = 100;
+constexpr int kAllBlocks = EditorSession::kAllBlocks;
 const QString kHighPassHint = QStringLiteral("20");
 const QString kLowPassHint = QStringLiteral("21");
 
 }  // namespace
 
-GraphWiring::GraphWiring(GraphHost& host) : host_(host) {}
+GraphWiring::GraphWiring(EditorSession& session, EditorBinding& binding) : host_(binding) {
+  connect(&session, &EditorSession::FormCreated, this, &GraphWiring::FormCreate);
+  connect(&session, &EditorSession::Ticked, this, &GraphWiring::Timer1Timer);
+  connect(&session, &EditorSession::CurvesRedrawRequested, this, &GraphWiring::RedrawCurves);
+  connect(&session, &EditorSession::CurveColourChanged, this, &GraphWiring::CurveColorChanged);
+}
 
-GraphWiring::~GraphWiring() = default;
+GraphWiring::~GraphWiring() {
+  delete graph_.data();
+}
 
 void GraphWiring::FormCreate(FormComponents& comps) {
   if (graph_) return;
@@ -81,11 +89,6 @@ void GraphWiring::RedrawAroundSelection(int block) {
   if (!graph_ || b < 0) return;
   graph_->RedrawCurve(kSelectAll, b);
   graph_->RedrawCurve(host_.SelectedBand(host_.PageAddress() & 0xFF), b);
-}
-
-void GraphWiring::RedrawCurve(int selection, int block) {
-  const int b = PageBlockFor(block);
-  if (graph_ && b >= 0) graph_->RedrawCurve(selection, b);
 }
 
 void GraphWiring::FilterTypeChanged(const ComboBox& list) {

@@ -1,6 +1,7 @@
 #pragma once
-// The response graph inside the main window: the graph fills AdvPanel2 with its axis labels in
-// AdvParentPane, follows the panel's size, and takes the redraws the editor asks for. The
+// The response graph inside the main window, a feature of the editor session: the graph fills
+// AdvPanel2 with its axis labels in AdvParentPane when the form is created, follows the panel's
+// size, ticks with the window's 10 ms timer and takes the redraws the editor asks for. The
 // form's Image1 and EQlabel stand aside for the graph's own; the form's EQPassLabel stays the
 // one the editor shows and hides, and the graph's "EQ PASS" follows it.
 
@@ -8,17 +9,21 @@
 #include <QObject>
 #include <QPointer>
 
+#include "editor/graph_host_adapter.h"
 #include "graphs/widgets/response_graph.h"
 
 namespace morvelin {
 
 class ComboBox;
+class EditorBinding;
+class EditorSession;
 class FormComponents;
 
 class GraphWiring : public QObject {
   Q_OBJECT
  public:
-  explicit GraphWiring(GraphHost& host);
+  GraphWiring(EditorSession& session, EditorBinding& binding);
+  // Takes the graph it made off the form: the graph reads the editor through this object.
   ~GraphWiring() override;
 
   // FormCreate: the graph image, its labels and the 22 drag points, the grid drawn.
@@ -29,8 +34,6 @@ class GraphWiring : public QObject {
   void RedrawCurves(int block);
   // Every curve, then the group's selected band again with its value label.
   void RedrawAroundSelection(int block);
-  // A band or filter entry of the page's curve (the filter-type lists, the editor's follow-up).
-  void RedrawCurve(int selection, int block);
   void CurveColorChanged(const QColor& color);
   // The main window's 10 ms tick.
   void Timer1Timer();
@@ -44,8 +47,8 @@ class GraphWiring : public QObject {
   void FilterTypeChanged(const ComboBox& list);
   void FitToPanel();
 
-  GraphHost& host_;
-  // The window owns the widgets; the hooks may outlive it.
+  EditorGraphHost host_;
+  // The window owns the widgets.
   QPointer<QWidget> panel_;        // AdvPanel2
   QPointer<QWidget> passStandIn_;  // the form's EQPassLabel: its visibility is the state shown
   QPointer<ResponseGraph> graph_;

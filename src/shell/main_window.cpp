@@ -14,12 +14,11 @@
 #include "editor/controls/desk_style.h"
 #include "editor/controls/text_controls.h"
 #include "editor/controls/track_bar.h"
-#include "editor/eq_handlers.h"
 #include "editor/page_builder.h"
+#include "editor/page_tables.h"
 #include "graphs/graph_geometry.h"
 #include "link/link_controller.h"
 #include "link/status_texts.h"
-#include "shell/graph_window_hooks.h"
 #include "shell/volume_keys.h"
 
 namespace morvelin {
@@ -42,13 +41,12 @@ constexpr VolumeKey kVolumeKeys[] = {
 
 }  // namespace
 
-MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks)
+MainWindow::MainWindow(EditorSession& session)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      store_(store),
-      state_(state),
-      ownHooks_(hooks ? nullptr : std::make_unique<GraphWindowHooks>()),
-      hooks_(hooks ? hooks : ownHooks_.get()),
-      tabs_(comps_, state_, store.Selection(), *hooks_) {
+      session_(session),
+      store_(session.Store()),
+      state_(session.State()),
+      tabs_(comps_, session) {
   setObjectName("Form1");
   setWindowTitle("Morvelin");
   setFont(desk::Font(12));
@@ -56,19 +54,9 @@ MainWindow::MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildProblems_ = BuildPages(this, comps_);
   ConnectControls();
-  binding_ = std::make_unique<EditorBinding>(comps_, store_, state_, tabs_);
-  binding_->SetPageHooks(hooks_);
-  binding_->Connect();
-  if (auto* bindingHooks = dynamic_cast<BindingWindowHooks*>(hooks_)) bindingHooks->Attach(*binding_);
-  eq_ = std::make_unique<EqHandlers>(*binding_, this, [this](const QString& text) {
-    QMessageBox::information(this, QApplication::applicationDisplayName(), text);
-  });
-  store_.SetRefreshHook([this](int block) { hooks_->RefreshPage(block); });
   timer1_.setInterval(10);
-  connect(&timer1_, &QTimer::timeout, this, [this] { hooks_->Timer1Timer(); });
+  connect(&timer1_, &QTimer::timeout, this, [this] { session_.Tick(); });
   volumeKeys_ = new VolumeKeys(this, [this](int key) { FormKeyDown(key); });
-  qApp->installEventFilter(volumeKeys_);
-  FormCreate();
   LayoutClient();
 }
 
@@ -114,51 +102,54 @@ void MainWindow::ConnectControls() {
 
   if (auto* b = comps_.Get<BmpButton>("LinkBtn"))
     connect(b, &BmpButton::Clicked, this, [this] {
-      if (link_) link_->LinkBtnClick(LinkController::Button::LinkBtn);
+      if (LinkController* link = Link()) link->LinkBtnClick(LinkController::Button::LinkBtn);
     });
   if (auto* b = comps_.Get<BmpButton>("UnLinkBtn"))
     connect(b, &BmpButton::Clicked, this, [this] {
-      if (link_) link_->LinkBtnClick(LinkController::Button::UnLinkBtn);
+      if (LinkController* link = Link()) link->LinkBtnClick(LinkController::Button::UnLinkBtn);
     });
 
-  // The nine system volume sliders: the master volumes and the limits of the system page.
+  // The nine system volume sliders (the master volumes and the limits of the system page) show
+  // their position; the binding handles their moves.
   for (const pages::LineRow& r : pages::LineRows()) {
     if (r.kind != pages::Kind::Slider || BlockOf(r.address) != 29) continue;
-    if (auto* bar = comps_.Get<TrackBar>(QString::fromUtf8(r.name))) {
-      connect(bar, &TrackBar::Changed, this, [this, bar] { SysMusNormalVolBarChange(*bar); });
+    if (auto* bar = comps_.Get<TrackBar>(QString::fromUtf8(r.name)))
       if (Control* pane = comps_.Find(QString::fromUtf8(r.pane)))
         pane->SetCaption(QString::number(bar->Position()));
-    }
   }
   tabs_.Connect();
   if (QWidget* panel = comps_.Widget("AdvPanel1")) panel->installEventFilter(this);
 }
 
 void MainWindow::FormCreate() {
-  hooks_->FormCreate(comps_);
+  if (created_) return;
+  created_ = true;
+  session_.FormCreate(comps_);
+  // Installed after the features' filters, so the volume keys see a key before they do.
+  qApp->installEventFilter(volumeKeys_);
 }
 
 void MainWindow::FormShow() {
-  hooks_->BuildRegistry();
-  hooks_->BuildRegistry();
-  store_.ResetBands(100);
+  session_.RunStartupStep(StartupStep::BuildRegistry);
+  session_.RunStartupStep(StartupStep::BuildRegistry);
+  store_.ResetBands(EditorSession::kAllBlocks);
   try {
-    if (link_) {
-      link_->FillPortList();
-      link_->LinkBtnClick(LinkController::Button::LinkBtn);
+    if (LinkController* link = Link()) {
+      link->FillPortList();
+      link->LinkBtnClick(LinkController::Button::LinkBtn);
     }
   } catch (...) {
     // The search reports its own failure; start-up goes on in any case.
   }
-  hooks_->EnsureFolders();
-  hooks_->RefreshBackupList();
+  session_.RunStartupStep(StartupStep::EnsureFolders);
+  session_.RunStartupStep(StartupStep::RefreshBackupList);
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"); !prompt || prompt->isHidden()) tabs_.ClickTab(0);
   timer1_.start();
   state_.StartupDone = true;
 }
 
 void MainWindow::FormCloseQuery() {
-  if (link_) link_->CloseQuery();
+  if (LinkController* link = Link()) link->CloseQuery();
 }
 
 void MainWindow::FormKeyDown(int key) {
@@ -166,14 +157,6 @@ void MainWindow::FormKeyDown(int key) {
     if (v.key != key) continue;
     if (auto* bar = comps_.Get<TrackBar>(v.slider)) bar->SetPosition(bar->Position() + v.step);
   }
-}
-
-void MainWindow::SysMusNormalVolBarChange(TrackBar& slider) {
-  if (hooks_->SysMusNormalVolBarChange(slider)) return;
-  QString pane = slider.objectName();
-  pane.replace("Bar", "Pane");
-  if (Control* p = comps_.Find(pane)) p->SetCaption(QString::number(slider.Position()));
-  store_.SetParam(slider.Tag(), slider.Position());
 }
 
 void MainWindow::RzBmpButton2Click() {
@@ -208,6 +191,7 @@ void MainWindow::showEvent(QShowEvent* e) {
   QWidget::showEvent(e);
   if (!shown_) {
     shown_ = true;
+    FormCreate();
     FormShow();
   }
 }

@@ -6,18 +6,13 @@
 #include <QWidget>
 #include <memory>
 
-#include "editor/editor_binding.h"
-#include "editor/editor_state.h"
+#include "editor/editor_session.h"
 #include "editor/form_components.h"
 #include "editor/tab_switch.h"
-#include "params/param_store.h"
-#include "shell/window_hooks.h"
 
 namespace morvelin {
 
-class EqHandlers;
 class LinkController;
-class TrackBar;
 class VolumeKeys;
 
 class MainWindow : public QWidget {
@@ -30,23 +25,19 @@ class MainWindow : public QWidget {
   static constexpr int kPageHeight = 311;
   static constexpr int kRightColumn = 150;
 
-  // Runs FormCreate. `hooks` may be null: the window then runs its binding through
-  // BindingWindowHooks. Hooks derived from BindingWindowHooks are attached to the binding too.
-  MainWindow(ParamStore& store, EditorState& state, WindowHooks* hooks = nullptr);
+  // Builds the pages. The features of the session are made next, on the window's components;
+  // then FormCreate announces the form to them (showing the window runs it at the latest).
+  explicit MainWindow(EditorSession& session);
   ~MainWindow() override;
 
-  void SetLink(LinkController* link) { link_ = link; }
-  LinkController* Link() const { return link_; }
+  EditorSession& Session() { return session_; }
+  LinkController* Link() const { return session_.Link(); }
 
   FormComponents& Components() { return comps_; }
   const FormComponents& Components() const { return comps_; }
   TabSwitch& Tabs() { return tabs_; }
-  EditorBinding& Binding() { return *binding_; }
-  // Band editing and the mode, routing and system switches, installed into the binding.
-  EqHandlers& Eq() { return *eq_; }
-  EditorState& State() { return state_; }
-  ParamStore& Store() { return store_; }
-  WindowHooks& Hooks() { return *hooks_; }
+  EditorState& State() { return session_.State(); }
+  ParamStore& Store() { return session_.Store(); }
   // Problems the page tables showed while building (empty when all is well).
   const QStringList& BuildProblems() const { return buildProblems_; }
   QTimer& Timer1() { return timer1_; }
@@ -58,7 +49,6 @@ class MainWindow : public QWidget {
   void RzBmpButton2Click();  // minimise
   void RzBmpButton1Click();  // maximise or restore
   void RzBmpButton3Click();  // close
-  void SysMusNormalVolBarChange(TrackBar& slider);
 
  signals:
   // The first frame of the window has been painted.
@@ -80,18 +70,15 @@ class MainWindow : public QWidget {
   void ConnectControls();
   void LayoutClient();
 
+  EditorSession& session_;
   ParamStore& store_;
   EditorState& state_;
-  std::unique_ptr<WindowHooks> ownHooks_;
-  WindowHooks* hooks_;
   FormComponents comps_;
   TabSwitch tabs_;
-  std::unique_ptr<EditorBinding> binding_;
-  std::unique_ptr<EqHandlers> eq_;  // after binding_: uninstalls itself first
   QStringList buildProblems_;
-  LinkController* link_ = nullptr;
   QTimer timer1_;
   VolumeKeys* volumeKeys_ = nullptr;
+  bool created_ = false;
   bool shown_ = false;
   bool painted_ = false;
   bool centred_ = false;

@@ -11,27 +11,25 @@ namespace morvelin {
 
 PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxes& boxes,
                            const BackupPlaces& places)
-    : window_(window),
-      folders_(places.programFolder, places.fallbackBase),
+    : folders_(places.programFolder, places.fallbackBase),
       dialogs_(window, boxes),
       notifier_(window, boxes, window.State()),
       link_(link),
       files_(window.Store(), folders_, notifier_, link_),
       view_(window.Components()),
-      manager_(window.Store(), view_, dialogs_, link_, files_, folders_, window.State()),
-      refreshHooks_(window.Binding(), *this) {
+      manager_(window.Store(), view_, dialogs_, link_, files_, folders_, window.State()) {
   Connect(window);
   manager_.ShowInitialModeList();
-  window.Binding().SetRefreshHooks(&refreshHooks_);
+  EditorSession& session = window.Session();
+  QObject::connect(&session, &EditorSession::StartupStepRun, &context_, [this](StartupStep step) {
+    if (step == StartupStep::EnsureFolders) folders_.EnsureFolders();
+    if (step == StartupStep::RefreshBackupList) manager_.RefreshBackupList();
+  });
+  QObject::connect(&session, &EditorSession::PageRefreshed, &context_,
+                   [this] { manager_.RefreshModeList(); });
 }
 
-PresetWiring::~PresetWiring() {
-  window_.Binding().SetRefreshHooks(nullptr);
-}
-
-void PresetRefreshHooks::RefreshModeList() {
-  presets_.RefreshModeList();
-}
+PresetWiring::~PresetWiring() = default;
 
 void PresetWiring::Connect(MainWindow& window) {
   const FormComponents& c = window.Components();

@@ -1,12 +1,12 @@
 #pragma once
-// The system page's mode and backup groups put together: the widgets, the questions and
-// notices, the link and the backup folder around one PresetManager, and the widgets'
-// signals connected to its handlers.
+// The system page's mode and backup groups put together, a feature of the editor session: the
+// widgets, the questions and notices, the link and the backup folder around one PresetManager,
+// the widgets' signals connected to its handlers, and its start-up steps and the mode list of
+// every page refresh taken from the session.
 
 #include <QObject>
 #include <QString>
 
-#include "editor/default_handlers.h"
 #include "presets/backup_file.h"
 #include "presets/backup_folders.h"
 #include "presets/preset_manager.h"
@@ -27,33 +27,15 @@ struct BackupPlaces {
   QString fallbackBase;
 };
 
-class PresetWiring;
-
-// Step 11 of the page refresh goes to the mode group; the other steps stay the binding's.
-class PresetRefreshHooks : public DefaultRefreshHooks {
- public:
-  PresetRefreshHooks(EditorBinding& binding, PresetWiring& presets)
-      : DefaultRefreshHooks(binding), presets_(presets) {}
-  void RefreshModeList() override;
-
- private:
-  PresetWiring& presets_;
-};
-
 class PresetWiring {
  public:
-  // Shows the mode list's start shape at once and takes over the refresh's mode list step.
+  // Shows the mode list's start shape at once; subscribes to the window's session.
   PresetWiring(MainWindow& window, LinkController& link, MessageBoxes& boxes,
                const BackupPlaces& places = {});
   ~PresetWiring();
   PresetWiring(const PresetWiring&) = delete;
   PresetWiring& operator=(const PresetWiring&) = delete;
 
-  // Start-up, in FormShow.
-  void EnsureFolders() { folders_.EnsureFolders(); }
-  void RefreshBackupList() { manager_.RefreshBackupList(); }
-  // Near the end of every page refresh.
-  void RefreshModeList() { manager_.RefreshModeList(); }
   // The unit acknowledged a mode save.
   void ModeSaved() { manager_.ModeSaved(); }
 
@@ -63,7 +45,6 @@ class PresetWiring {
  private:
   void Connect(MainWindow& window);
 
-  MainWindow& window_;
   BackupFolders folders_;
   BoxPresetDialogs dialogs_;
   BoxNotifier notifier_;
@@ -72,8 +53,7 @@ class PresetWiring {
   WidgetPresetView view_;
   PresetManager manager_;
   GridTypingFilter typingFilter_;
-  PresetRefreshHooks refreshHooks_;
-  // The widgets' connections end with it, before the parts they reach.
+  // The widgets' and the session's connections end with it, before the parts they reach.
   QObject context_;
 };
 

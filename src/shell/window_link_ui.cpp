@@ -31,9 +31,9 @@ void WindowLinkUi::HideHiddenPageTab() {
 
 void WindowLinkUi::RefreshAllPages() {
   EditorState& s = window_.State();
-  window_.Hooks().RefreshPage(100);
+  window_.Session().RefreshPage(EditorSession::kAllBlocks);
   s.PageAddress = window_.Tabs().PageCaptions(s.CurrentTab);
-  window_.Hooks().RefreshPage(s.PageBlock);
+  window_.Session().RefreshPage(s.PageBlock);
 }
 
 void WindowLinkUi::ShowMainWindow() {
@@ -93,6 +93,10 @@ void WindowLinkUi::UpdateStatusWindow(const StatusWindowModel& model, bool bring
 
 void WindowLinkUi::ShowMessage(const std::string& caption, const std::string& text) {
   messages_.Show(&window_, QString::fromStdString(caption), QString::fromStdString(text));
+}
+
+void WindowLinkUi::LinkEventDone(LinkEventKind kind) {
+  window_.Session().LinkEvent(kind);
 }
 
 }  // namespace morvelin

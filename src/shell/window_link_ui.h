@@ -34,6 +34,7 @@ class WindowLinkUi : public LinkUi {
   void AppendDiagnostic(const std::string& line) override;
   void UpdateStatusWindow(const StatusWindowModel& model, bool bringToFront) override;
   void ShowMessage(const std::string& caption, const std::string& text) override;
+  void LinkEventDone(LinkEventKind kind) override;
 
   // The hidden diagnostic memo: the newest lines, at most kDiagnosticLines.
   static constexpr int kDiagnosticLines = 2000;

@@ -50,12 +50,12 @@ class EqRig {
   }
 
   MainWindow& Main() { return app_.Form1(); }
-  EditorBinding& Binding() { return Main().Binding(); }
+  EditorBinding& Binding() { return app_.Features().binding; }
   ParamStore& Store() { return Main().Store(); }
   EditorState& State() { return Main().State(); }
   EditSelection& Selection() { return Main().Store().Selection(); }
   VirtualUnit& Unit() { return *app_.Form3().DemoUnit(); }
-  EqHandlers& Eq() { return dynamic_cast<EqHandlers&>(Binding().Handlers()); }
+  EqHandlers& Eq() { return app_.Features().eq; }
 
   template <class T>
   T* Get(const char* name) {

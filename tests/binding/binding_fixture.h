@@ -8,6 +8,7 @@
 
 #include "editor/editor_binding.h"
 #include "shell/main_window.h"
+#include "shell/window_features.h"
 
 namespace morvelin::test {
 
@@ -25,18 +26,20 @@ struct BoundWindow {
     (void)QTest::qWaitForWindowExposed(&window);
     sender.sent.clear();
   }
-  EditorBinding& Binding() { return window.Binding(); }
+  EditorBinding& Binding() { return features.binding; }
   template <class T>
   T* Get(const char* name) {
     return window.Components().Get<T>(QString::fromUtf8(name));
   }
   Control* Find(const char* name) { return window.Components().Find(QString::fromUtf8(name)); }
 
-  EditSelection sel;
-  ParamStore store{sel};
-  EditorState state;
+  EditorSession session;
+  EditSelection& sel = session.Selection();
+  ParamStore& store = session.Store();
+  EditorState& state = session.State();
   RecordingSender sender;
-  MainWindow window{store, state};
+  MainWindow window{session};
+  WindowFeatures features{window};
 };
 
 }  // namespace morvelin::test

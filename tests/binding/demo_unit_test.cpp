@@ -38,7 +38,7 @@ TEST(DemoUnit, FullReadShowsTheUnitRefreshSendsNothingAndOneSliderWritesOneFrame
 
   QTest::qWait(50);
   unit.ClearReceived();
-  w.Binding().RefreshPage(100);
+  p.app.Features().binding.RefreshPage(100);
   QTest::qWait(200);
   EXPECT_TRUE(EditsReceived(unit).empty());
 

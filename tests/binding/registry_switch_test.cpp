@@ -58,18 +58,18 @@ TEST(BuildRegistry, RunningItAgainChangesNothing) {
 }
 
 TEST(BuildRegistry, PresetsTheLowPassWordsAndTheSliderLooks) {
-  EditSelection sel;
-  ParamStore store(sel);
-  EditorState state;
-  MainWindow window(store, state);
-  window.Binding().BuildRegistry();
+  EditorSession session;
+  ParamStore& store = session.Store();
+  MainWindow window(session);
+  WindowFeatures features(window);
+  features.binding.BuildRegistry();
   for (auto [block, word] : {std::pair{0, 7}, {2, 12}, {3, 12}, {4, 12}, {24, 12}, {5, 9}, {6, 19}, {23, 19}})
     EXPECT_EQ(store.DeviceImage[block][word], 360) << block;
   EXPECT_EQ(store.DeviceImage[1][9], 0);
   auto* value = window.Components().Get<TrackBar>("EchoTimeBar");
   auto* valueLook = window.Components().Get<TrackBar>("MicHPFreBar");
   EXPECT_EQ(value->Look().thumb, valueLook->Look().thumb);
-  EXPECT_EQ(window.Binding().Flags().HighlightedGainBar, window.Components().Find("ExampleBar"));
+  EXPECT_EQ(features.binding.Flags().HighlightedGainBar, window.Components().Find("ExampleBar"));
 }
 
 TEST(SwitchState, GroupsReturnTheirValues) {

@@ -16,25 +16,31 @@
 namespace morvelin {
 namespace {
 
-struct RecordingHooks : PageHooks {
+// Records what the page switch asks of the other features through the session. No feature
+// carries the effect tool click out, so the switch does its own plain selection.
+struct Requests {
+  explicit Requests(EditorSession& session) {
+    QObject::connect(&session, &EditorSession::RefreshRequested, &context,
+                     [this](int block) { refreshed.push_back(block); });
+    QObject::connect(&session, &EditorSession::CurvesRedrawRequested, &context,
+                     [this](int block) { redrawn.push_back(block); });
+    QObject::connect(&session, &EditorSession::CurveColourChanged, &context,
+                     [this](const QColor& c) { colour = c; });
+    QObject::connect(&session, &EditorSession::EffectToolRequested, &context,
+                     [this](int tool, bool&) { toolClicks.push_back(tool); });
+    QObject::connect(&session, &EditorSession::WheelTargetCleared, &context, [this] { ++wheelClears; });
+    QObject::connect(&session, &EditorSession::GainBarHighlightReset, &context, [this] { ++gainBarResets; });
+  }
   std::vector<int> refreshed, redrawn;
   std::vector<int> toolClicks;
   QColor colour;
   int wheelClears = 0, gainBarResets = 0;
-  void RefreshPage(int block) override { refreshed.push_back(block); }
-  void RedrawCurves(int block) override { redrawn.push_back(block); }
-  void CurveColorChanged(const QColor& c) override { colour = c; }
-  bool ClickEffectTool(int tool) override {
-    toolClicks.push_back(tool);
-    return false;
-  }
-  void ClearWheelTarget() override { ++wheelClears; }
-  void ResetHighlightedGainBar() override { ++gainBarResets; }
+  QObject context;
 };
 
 class Tabs : public ::testing::Test {
  protected:
-  Tabs() : switcher(comps, state, sel, hooks) {
+  Tabs() : switcher(comps, session) {
     BuildPages(&client, comps);
     switcher.Connect();
   }
@@ -45,9 +51,10 @@ class Tabs : public ::testing::Test {
 
   QWidget client;
   FormComponents comps;
-  EditorState state;
-  EditSelection sel;
-  RecordingHooks hooks;
+  EditorSession session;
+  EditorState& state = session.State();
+  EditSelection& sel = session.Selection();
+  Requests asked{session};
   TabSwitch switcher;
 };
 
@@ -89,23 +96,23 @@ TEST_F(Tabs, EachTabShowsItsPageAndGroups) {
 
 TEST_F(Tabs, PagesAreRefreshedExceptTheSystemPage) {
   switcher.ClickTab(2);
-  ASSERT_EQ(hooks.refreshed, std::vector<int>{2});
-  EXPECT_EQ(hooks.redrawn, std::vector<int>{2});
-  hooks.refreshed.clear();
+  ASSERT_EQ(asked.refreshed, std::vector<int>{2});
+  EXPECT_EQ(asked.redrawn, std::vector<int>{2});
+  asked.refreshed.clear();
   switcher.ClickTab(9);
-  EXPECT_TRUE(hooks.refreshed.empty());
-  EXPECT_GE(hooks.wheelClears, 2);
+  EXPECT_TRUE(asked.refreshed.empty());
+  EXPECT_GE(asked.wheelClears, 2);
 }
 
 TEST_F(Tabs, TheEffectTabActsAsAClickOnTheLastEffectTool) {
   state.EffectTool = 2;
   switcher.ClickTab(4);
-  EXPECT_EQ(hooks.toolClicks, std::vector<int>{2});
+  EXPECT_EQ(asked.toolClicks, std::vector<int>{2});
   // Without an effect tool handler the switch selects the reverb sub-page itself.
   EXPECT_EQ(state.PageAddress, 0x0502);
   EXPECT_EQ(sel.CurEchoBlock, 5);
   EXPECT_EQ(comps.Get<PageControl>("EffPageControl")->ActivePageIndex(), 1);
-  EXPECT_EQ(hooks.refreshed, std::vector<int>{5});
+  EXPECT_EQ(asked.refreshed, std::vector<int>{5});
 }
 
 struct OutputCase {
@@ -169,13 +176,13 @@ TEST_F(Tabs, MicrophoneBOnTheRightSide) {
   state.MicChannelSel = 2;
   switcher.ClickTab(2);
   EXPECT_EQ(sel.CurMicBlock, 3);
-  EXPECT_EQ(hooks.colour, QColor(243, 152, 0));
+  EXPECT_EQ(asked.colour, QColor(243, 152, 0));
   EXPECT_EQ(Caption("AdvGroupBox1"), QString::fromUtf8("麦克风B压限"));
   EXPECT_EQ(Caption("AdvGroupBox16"), QString::fromUtf8("麦克风B 噪声门"));
   state.MicChannelSel = 0;
   switcher.ClickTab(2);
   EXPECT_EQ(sel.CurMicBlock, 2);
-  EXPECT_EQ(hooks.colour, QColor(0, 255, 0));
+  EXPECT_EQ(asked.colour, QColor(0, 255, 0));
   EXPECT_EQ(Hint("AdvGroupBox1"), "MiC A Limit");
 }
 
@@ -211,12 +218,12 @@ TEST_F(Tabs, OutputAndSystemTabsLockThePairAndEqGroupsInAutoMode) {
 
 TEST_F(Tabs, ClicksAreIgnoredWhileTheUnlockPromptShows) {
   switcher.ClickTab(2);
-  hooks.refreshed.clear();
+  asked.refreshed.clear();
   W("FirstCheckGrop")->show();
   emit comps.Get<BmpButton>("FormMAINTabBtn")->Clicked();
   EXPECT_EQ(PageIndex(), 1);
   EXPECT_EQ(state.CurrentTab, 2);
-  EXPECT_TRUE(hooks.refreshed.empty());
+  EXPECT_TRUE(asked.refreshed.empty());
   W("FirstCheckGrop")->hide();
   emit comps.Get<BmpButton>("FormMAINTabBtn")->Clicked();
   EXPECT_EQ(PageIndex(), 3);

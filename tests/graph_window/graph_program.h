@@ -1,6 +1,6 @@
 #pragma once
-// The whole program with the response graph on the virtual unit ("DEMO"): the graph's window
-// hooks, and helpers that press, drag and look at points.
+// The whole program with the response graph on the virtual unit ("DEMO"), and helpers that
+// press, drag and look at points.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,7 +14,6 @@
 #include "graphs/widgets/response_graph.h"
 #include "link/frames.h"
 #include "shell/application.h"
-#include "shell/graph_window_hooks.h"
 #include "shell/shell_fixture.h"
 #include "unit/virtual_unit.h"
 
@@ -23,15 +22,13 @@ namespace morvelin::test {
 struct GraphProgram {
   GraphProgram() { PrepareApplication(); }
 
-  // The hooks outlive the window that uses them.
-  GraphWindowHooks hooks;
   RecordedMessageBoxes messages;
-  Morvelin app{DemoOptions(), &messages, &hooks};
+  Morvelin app{DemoOptions(), &messages};
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }
   VirtualUnit& Unit() { return *app.Form3().DemoUnit(); }
-  ResponseGraph& Graph() { return *hooks.Wiring().Graph(); }
+  ResponseGraph& Graph() { return *app.Features().graph.Graph(); }
   BandPoint* Point(int p) { return Graph().Point(p); }
   template <class T>
   T* Get(const char* name) {

@@ -29,7 +29,7 @@ TEST(GraphScreenshots, EveryTabOnlineWithTheUnitsCurve) {
   ShootEveryTab(p.Main(), dir);
   p.Main().Tabs().ClickTab(0);
   p.Get<Edit>("MusFreEdit3")->Clicked();
-  p.Main().Hooks().Timer1Timer();
+  p.Main().Session().Tick();
   shoot("graph_music_band3");
   p.Main().resize(1920, 1040);
   shoot("graph_maximised_music");

@@ -71,7 +71,7 @@ class GraphWindow : public ::testing::Test {
     QApplication::processEvents();
   }
   // One tick of the main window's 10 ms timer.
-  static void Tick() { p().Main().Hooks().Timer1Timer(); }
+  static void Tick() { p().Main().Session().Tick(); }
 
   // The centre of a point in the image's coordinates.
   static QPointF Centre(int point) {
@@ -183,7 +183,7 @@ TEST_F(GraphWindow, BandPointDraggedPastTheCornersStopsAtTheLimits) {
     EXPECT_NEAR(Centre(c.band).x(), g.FreqToX(20600), 1.0) << c.freqEdit;
     EXPECT_NEAR(Centre(c.band).y(), g.DbToY(c.db), 1.0) << c.gainEdit;
     // The release went through the click path: the band is the current one, its label shows.
-    EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, p().Get<Edit>(c.freqEdit));
+    EXPECT_EQ(p().app.Features().binding.Flags().CurrentEdit, p().Get<Edit>(c.freqEdit));
     Tick();
     EXPECT_FALSE(graph().EqLabel()->isHidden()) << c.freqEdit;
     EXPECT_TRUE(graph().EqLabel()->text().contains("20600.00Hz")) << graph().EqLabel()->text().toStdString();
@@ -211,7 +211,7 @@ TEST_F(GraphWindow, RightButtonGestureStepsTheBandQ) {
   EXPECT_EQ(p().Unit().WordAt(store().DeviceAddressOf(q)), before + 3);
   EXPECT_EQ(p().Get<Edit>("MusQEdit3")->text(), Text(morvelin::QList[std::size_t(before + 3)]));
   // The release over the graph returns to the band's frequency edit.
-  EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, p().Get<Edit>("MusFreEdit3"));
+  EXPECT_EQ(p().app.Features().binding.Flags().CurrentEdit, p().Get<Edit>("MusFreEdit3"));
 }
 
 TEST_F(GraphWindow, HighPassPointMovesAlongTheZeroLineAndWritesOnlyItsFrequency) {
@@ -257,13 +257,13 @@ TEST_F(GraphWindow, AutoModeLeavesOutputPointsAlone) {
   QApplication::processEvents();
   ASSERT_EQ(p().Main().State().AutoManual, 0);
   const QPoint before = p().Point(1)->pos();
-  Control* current = p().Main().Binding().Flags().CurrentEdit;
+  Control* current = p().app.Features().binding.Flags().CurrentEdit;
   p().Unit().ClearReceived();
   p().Drag(1, QPoint(80, -40));
   QTest::qWait(100);
   EXPECT_EQ(p().Point(1)->pos(), before);
   EXPECT_TRUE(p().WrittenAddresses().empty());
-  EXPECT_EQ(p().Main().Binding().Flags().CurrentEdit, current) << "no band is selected";
+  EXPECT_EQ(p().app.Features().binding.Flags().CurrentEdit, current) << "no band is selected";
   p().Get<BmpButton>("ManulModeBtn")->Clicked();
   QApplication::processEvents();
   EXPECT_EQ(p().Main().State().AutoManual, 1);
@@ -326,7 +326,7 @@ TEST_F(GraphWindow, AnEditElsewhereRedrawsTheCurveWithinOneTick) {
 TEST_F(GraphWindow, EqResetRedrawsFlatWithTheSelectedBandShown) {
   p().Get<Edit>("MusFreEdit4")->Clicked();
   Tick();
-  ASSERT_EQ(p().Main().Binding().Flags().SelectedBand[0], 3);
+  ASSERT_EQ(p().app.Features().binding.Flags().SelectedBand[0], 3);
   p().Get<BmpButton>("EQResetBtn")->Clicked();
   QApplication::processEvents();
   for (int band = 0; band < 10; ++band) EXPECT_FLOAT_EQ(graph().Bands()[band].entry.gain, 0.0f) << band;

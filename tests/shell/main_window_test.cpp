@@ -19,18 +19,23 @@
 namespace morvelin::test {
 namespace {
 
-// Records the order of the start-up steps that other parts fill in.
-struct OrderHooks : WindowHooks {
-  std::vector<std::string> steps;
-  MainWindow* window = nullptr;
-  void FormCreate(FormComponents&) override { steps.push_back("FormCreate"); }
-  void BuildRegistry() override { steps.push_back("BuildRegistry"); }
-  void RefreshPage(int block) override { steps.push_back("RefreshPage " + std::to_string(block)); }
-  void EnsureFolders() override { steps.push_back("EnsureFolders"); }
-  void RefreshBackupList() override { steps.push_back("RefreshBackupList"); }
-  void Timer1Timer() override {
-    if (window && !window->State().StartupDone) steps.push_back("timer before start-up done");
+// Records the order of the events the window's creation and start-up announce.
+struct StartupRecorder {
+  explicit StartupRecorder(EditorSession& session) {
+    QObject::connect(&session, &EditorSession::FormCreated, &context,
+                     [this](FormComponents&) { steps.push_back("FormCreate"); });
+    QObject::connect(&session, &EditorSession::StartupStepRun, &context, [this](StartupStep step) {
+      static const char* const kNames[] = {"BuildRegistry", "EnsureFolders", "RefreshBackupList"};
+      steps.push_back(kNames[static_cast<int>(step)]);
+    });
+    QObject::connect(&session, &EditorSession::RefreshRequested, &context,
+                     [this](int block) { steps.push_back("RefreshPage " + std::to_string(block)); });
+    QObject::connect(&session, &EditorSession::Ticked, &context, [this, &session] {
+      if (!session.State().StartupDone) steps.push_back("timer before start-up done");
+    });
   }
+  std::vector<std::string> steps;
+  QObject context;
 };
 
 TEST(MainWindow, FramelessGreyDesignSizeWithTitle) {
@@ -45,19 +50,19 @@ TEST(MainWindow, FramelessGreyDesignSizeWithTitle) {
 }
 
 TEST(MainWindow, StartUpRunsItsStepsInOrder) {
-  EditSelection sel;
-  ParamStore store(sel);
-  EditorState state;
-  OrderHooks hooks;
-  MainWindow w(store, state, &hooks);
-  hooks.window = &w;
-  EXPECT_EQ(hooks.steps, std::vector<std::string>{"FormCreate"});
+  EditorSession session;
+  const ParamStore& store = session.Store();
+  const EditorState& state = session.State();
+  StartupRecorder recorder(session);
+  MainWindow w(session);
+  w.FormCreate();
+  EXPECT_EQ(recorder.steps, std::vector<std::string>{"FormCreate"});
   EXPECT_FALSE(state.StartupDone);
   w.show();
   const std::vector<std::string> expected{"FormCreate",      "BuildRegistry", "BuildRegistry",
                                           "RefreshPage 100", "EnsureFolders", "RefreshBackupList",
                                           "RefreshPage 0"};
-  EXPECT_EQ(hooks.steps, expected);
+  EXPECT_EQ(recorder.steps, expected);
   EXPECT_TRUE(state.StartupDone);
   EXPECT_TRUE(w.Timer1().isActive());
   EXPECT_EQ(w.Timer1().interval(), 10);
@@ -65,18 +70,16 @@ TEST(MainWindow, StartUpRunsItsStepsInOrder) {
   // Default bands are in both images before anything shows.
   EXPECT_EQ(store.ViewImage[0][12], 120);
   QTest::qWait(30);
-  EXPECT_EQ(std::count(hooks.steps.begin(), hooks.steps.end(), "timer before start-up done"), 0);
+  EXPECT_EQ(std::count(recorder.steps.begin(), recorder.steps.end(), "timer before start-up done"), 0);
 }
 
 TEST(MainWindow, TheMusicPageIsNotShownWhileTheUnlockPromptIsUp) {
-  EditSelection sel;
-  ParamStore store(sel);
-  EditorState state;
-  OrderHooks hooks;
-  MainWindow w(store, state, &hooks);
+  EditorSession session;
+  StartupRecorder recorder(session);
+  MainWindow w(session);
   w.Components().Widget("FirstCheckGrop")->show();
   w.show();
-  EXPECT_EQ(std::count(hooks.steps.begin(), hooks.steps.end(), "RefreshPage 0"), 0);
+  EXPECT_EQ(std::count(recorder.steps.begin(), recorder.steps.end(), "RefreshPage 0"), 0);
 }
 
 TEST(MainWindow, StartUpStartsTheFirstSearch) {
@@ -97,6 +100,30 @@ TEST(MainWindow, PortOptionsMakeTheSearchList) {
   Program p(options);
   p.Show();
   EXPECT_EQ(p.Link().PortList(), (std::vector<std::string>{"ttyNONE1", "ttyNONE2"}));
+}
+
+TEST(MainWindow, TheSessionAnnouncesTheLinkStatesAndTheUsersLastEdit) {
+  Program p;
+  EditorSession& session = p.app.Session();
+  std::vector<LinkEventKind> states;
+  std::vector<std::pair<int, int>> edits;
+  QObject context;
+  QObject::connect(&session, &EditorSession::LinkStateChanged, &context,
+                   [&](LinkEventKind kind) { states.push_back(kind); });
+  QObject::connect(&session, &EditorSession::LastEditChanged, &context,
+                   [&](int address, int value) { edits.emplace_back(address, value); });
+  p.Show();
+  ASSERT_TRUE(p.WaitOnline());
+  EXPECT_EQ(states, (std::vector<LinkEventKind>{LinkEventKind::StartLinking, LinkEventKind::Online}));
+  EXPECT_TRUE(edits.empty()) << "the refreshes after the full read are no edits";
+
+  // The gain slider of music band 3 edits word 22 of block 0.
+  auto* bar = p.Main().Components().Get<TrackBar>("MusEQGainBar3");
+  bar->SetPosition(bar->Position() == 100 ? 101 : 100);
+  const std::pair<int, int> expected{MakeAddress(0, 22), bar->Position()};
+  session.Tick();
+  session.Tick();
+  EXPECT_EQ(edits, (std::vector<std::pair<int, int>>{expected}));
 }
 
 struct KeyCase {

@@ -1,0 +1,27 @@
+#pragma once
+// The main window's features on the editor session, made in the order they subscribe: the
+// binding, band editing with the switches, the access display and the response graph. A new
+// feature is one more member here, given the session and what it needs.
+
+#include "editor/access_display.h"
+#include "editor/editor_binding.h"
+#include "editor/eq_handlers.h"
+#include "shell/graph_wiring.h"
+
+namespace morvelin {
+
+class MainWindow;
+
+struct WindowFeatures {
+  // Ends with the window's FormCreate, which announces the form to every feature.
+  explicit WindowFeatures(MainWindow& window);
+  WindowFeatures(const WindowFeatures&) = delete;
+  WindowFeatures& operator=(const WindowFeatures&) = delete;
+
+  EditorBinding binding;
+  EqHandlers eq;  // after binding: uninstalls itself first
+  AccessDisplay access;
+  GraphWiring graph;
+};
+
+}  // namespace morvelin
