@@ -2,6 +2,7 @@
 // Program entry: the application object, its title and font, and the three windows created in
 // order (main window, link window, status window).
 
+#include <functional>
 #include <memory>
 
 #include "editor/editor_session.h"
@@ -21,6 +22,8 @@ struct StartupOptions {
   bool benchStartup = false;
   // Where the backup folders go (tests use temporary ones).
   BackupPlaces backups;
+  // The spectrum analyser's audio input; the PC's default recording device when empty.
+  std::function<std::unique_ptr<AudioCapture>()> audioCapture;
 };
 
 // Sets the application's title and font; needs the QApplication to exist.

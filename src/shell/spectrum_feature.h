@@ -1,6 +1,8 @@
 #pragma once
-// The spectrum analyser in the main window: the capture started once the graph's grid is
-// drawn, the switches PinPPBtn ("频谱") and PinDCFBtn ("低触发"), and the bars on the graph.
+// The spectrum analyser in the main window, a feature of the editor session: when the form is
+// created (after the graph's grid is first drawn) the analyser joins the graph, the switches
+// PinPPBtn ("频谱") and PinDCFBtn ("低触发") are wired and the capture starts. The graph's
+// 10 ms tick steps it after the curve sync, except while a point is dragged.
 
 #include <QObject>
 #include <memory>
@@ -12,23 +14,22 @@ namespace morvelin {
 
 class BmpButton;
 class EditorBinding;
+class EditorSession;
 class FormComponents;
-class GraphHost;
+class GraphWiring;
 class Notifier;
-class ResponseGraph;
 
 class SpectrumFeature : public QObject {
   Q_OBJECT
  public:
-  // Without a capture the PC's default recording device is used (QtMultimedia).
-  explicit SpectrumFeature(std::unique_ptr<AudioCapture> capture = nullptr);
+  // Without a capture the PC's default recording device is used (QtMultimedia). The graph
+  // subscribes to the session first, so its grid exists when this one hears of the form.
+  SpectrumFeature(EditorSession& session, GraphWiring& graph, EditorBinding& binding, Notifier& notifier,
+                  std::unique_ptr<AudioCapture> capture = nullptr);
   ~SpectrumFeature() override;
 
-  // At window creation, after the graph's grid is first drawn: the analyser joins the graph,
-  // the two switches are wired and the capture starts. Once; later calls do nothing.
-  void StartSpectrumCapture(ResponseGraph& graph, const GraphHost& host, FormComponents& components,
-                            EditorBinding& binding, Notifier& notifier);
-
+  // Once; a form without the graph leaves the analyser out.
+  void StartSpectrumCapture(FormComponents& components);
   void PinPPBtnClick(BmpButton& button);
   void PinDCFBtnClick(BmpButton& button);
 
@@ -37,10 +38,11 @@ class SpectrumFeature : public QObject {
   AudioCapture& Capture() { return *capture_; }
 
  private:
+  GraphWiring& graph_;
+  EditorBinding& binding_;
+  Notifier& notifier_;
   std::unique_ptr<AudioCapture> capture_;
   std::unique_ptr<GraphSpectrum> spectrum_;
-  EditorBinding* binding_ = nullptr;
-  Notifier* notifier_ = nullptr;
 };
 
 }  // namespace morvelin

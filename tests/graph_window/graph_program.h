@@ -20,10 +20,12 @@
 namespace morvelin::test {
 
 struct GraphProgram {
-  GraphProgram() { PrepareApplication(); }
+  explicit GraphProgram(const StartupOptions& options = DemoOptions()) : app(options, &messages) {
+    PrepareApplication();
+  }
 
   RecordedMessageBoxes messages;
-  Morvelin app{DemoOptions(), &messages};
+  Morvelin app;
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }

@@ -8,13 +8,16 @@
 #include "link/link_controller.h"
 #include "platform/loopback_port.h"
 #include "shell/application.h"
+#include "support/fake_audio_capture.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {
 
+// The virtual unit, and an audio input that starts but stays silent (tests feed it).
 inline StartupOptions DemoOptions() {
   StartupOptions o;
   o.ports.demo = true;
+  o.audioCapture = [] { return std::make_unique<testing::FakeAudioCapture>(); };
   return o;
 }
 
