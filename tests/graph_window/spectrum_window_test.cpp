@@ -21,11 +21,7 @@ using testing::FakeAudioCapture;
 const QColor kBar(kSpectrumBarColour.red, kSpectrumBarColour.green, kSpectrumBarColour.blue);
 
 std::vector<char> Tone(double hz) {
-  std::vector<char> b(kCaptureBufferBytes);
-  for (int n = 0; n < kCaptureBufferBytes; ++n)
-    b[n] =
-        char(std::uint8_t(std::lround(128 + 127 * std::sin(2 * std::numbers::pi * hz * n / kCaptureRate))));
-  return b;
+  return testing::ToneBuffer({hz});
 }
 
 StartupOptions WithoutDevice() {
@@ -133,13 +129,7 @@ TEST(SpectrumWindow, Screenshot) {
   if (dir.isEmpty()) GTEST_SKIP() << "MORVELIN_SCREENSHOT_DIR not set";
   SpectrumWindow w;
   emit w.Switch().Clicked();
-  std::vector<char> music(kCaptureBufferBytes);
-  for (int n = 0; n < kCaptureBufferBytes; ++n) {
-    double x = 0;
-    for (double hz : {80.0, 300.0, 1000.0, 3000.0, 9000.0})
-      x += 24 * std::sin(2 * std::numbers::pi * hz * n / kCaptureRate);
-    music[n] = char(std::uint8_t(std::lround(128 + x)));
-  }
+  const std::vector<char> music = testing::ToneBuffer({80.0, 300.0, 1000.0, 3000.0, 9000.0}, 24);
   w.Capture().Feed(music);
   w.Ticks(11);
   SaveShot(w.p.Main(), dir, "graph_spectrum_window");

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "params/scales.h"
+#include "support/fake_audio_capture.h"
 
 namespace morvelin {
 namespace {
@@ -21,10 +22,8 @@ std::vector<char> Block(int size, auto sample) {
   return b;
 }
 
-std::vector<char> Sine(double hz, double amplitude = 127.0) {
-  return Block(kSpectrumSamples, [&](int n) {
-    return std::lround(128.0 + amplitude * std::sin(2 * std::numbers::pi * hz * n / kCaptureSampleRate));
-  });
+std::vector<char> Sine(double hz) {
+  return testing::ToneBuffer({hz});
 }
 
 // The analyser on, one buffer taken and transformed.

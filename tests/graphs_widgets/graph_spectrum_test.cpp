@@ -28,11 +28,7 @@ class RecordingNotifier : public Notifier {
 };
 
 std::vector<char> Tone(double hz) {
-  std::vector<char> b(kCaptureBufferBytes);
-  for (int n = 0; n < kCaptureBufferBytes; ++n)
-    b[n] =
-        char(std::uint8_t(std::lround(128 + 127 * std::sin(2 * std::numbers::pi * hz * n / kCaptureRate))));
-  return b;
+  return testing::ToneBuffer({hz});
 }
 
 const QColor kBar(kSpectrumBarColour.red, kSpectrumBarColour.green, kSpectrumBarColour.blue);
@@ -212,13 +208,7 @@ TEST_F(GraphSpectrumTest, Screenshot) {
   graph.RedrawCurve(kSelectAll, 0);
   Start();
   spectrum.PinPPBtnClick(1, notifier);
-  std::vector<char> music(kCaptureBufferBytes);
-  for (int n = 0; n < kCaptureBufferBytes; ++n) {
-    double x = 0;
-    for (double hz : {60.0, 250.0, 1000.0, 4000.0, 12000.0})
-      x += 24 * std::sin(2 * std::numbers::pi * hz * n / kCaptureRate);
-    music[n] = char(std::uint8_t(std::lround(128 + x)));
-  }
+  const std::vector<char> music = testing::ToneBuffer({60.0, 250.0, 1000.0, 4000.0, 12000.0}, 24);
   capture.Feed(music);
   Ticks(11);
   QDir().mkpath(dir);
