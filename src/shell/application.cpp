@@ -17,7 +17,8 @@ void PrepareApplication() {
 Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages) {
   MessageBoxes& boxes = messages ? *messages : modal_;
   form1_ = std::make_unique<MainWindow>(session_);
-  features_ = std::make_unique<WindowFeatures>(*form1_, &boxes);
+  features_ = std::make_unique<WindowFeatures>(*form1_, &boxes,
+                                               options.audioCapture ? options.audioCapture() : nullptr);
   linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
   form3_ = std::make_unique<LinkWindow>(options.ports, session_.Store(), *linkUi_, options.clock);
   form2_ = std::make_unique<StatusWindow>();

@@ -2,6 +2,7 @@
 // Program entry: the application object, its title and font, and the three windows created in
 // order (main window, link window, status window).
 
+#include <functional>
 #include <memory>
 
 #include "editor/editor_session.h"
@@ -23,6 +24,8 @@ struct StartupOptions {
   BackupPlaces backups;
   // The link's time: the event loop's when null; tests step a clock of their own.
   SteppedClock* clock = nullptr;
+  // The spectrum analyser's audio input; the PC's default recording device when empty.
+  std::function<std::unique_ptr<AudioCapture>()> audioCapture;
 };
 
 // Sets the application's title and font; needs the QApplication to exist.

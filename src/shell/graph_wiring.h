@@ -29,6 +29,7 @@ class GraphWiring : public QObject {
   // FormCreate: the graph image, its labels and the 22 drag points, the grid drawn.
   void FormCreate(FormComponents& components);
   ResponseGraph* Graph() const { return graph_.data(); }
+  const GraphHost& Host() const { return host_; }
 
   // Every curve of a view block (100: the page shown); the graph only draws the page's block.
   void RedrawCurves(int block);

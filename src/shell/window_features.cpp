@@ -7,14 +7,17 @@
 
 namespace morvelin {
 
-WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* boxes)
+WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* messages,
+                               std::unique_ptr<AudioCapture> capture)
     : binding(window.Components(), window.Session(), window.Tabs()),
       eq(binding, &window,
          [&window](const QString& text) {
            QMessageBox::information(&window, QApplication::applicationDisplayName(), text);
          }),
-      access(window.Session(), binding, window, boxes ? *boxes : modalBoxes),
+      access(window.Session(), binding, window, messages ? *messages : modalBoxes),
       graph(window.Session(), binding),
+      notices(window, messages ? *messages : modalBoxes, window.State()),
+      spectrum(window.Session(), graph, binding, notices, std::move(capture)),
       window_(window) {
   window.SetValueEditRule(
       [this](const Control& c) { return binding.Registry().ValueControl(c.Tag()) == &c; });

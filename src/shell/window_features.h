@@ -1,22 +1,29 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
-// binding, band editing with the switches, access control and the response graph. A new
-// feature is one more member here, given the session and what it needs.
+// binding, band editing with the switches, access control, the response graph and the spectrum
+// analyser on it. A new feature is one more member here, given the session and what it needs.
+
+#include <memory>
 
 #include "editor/widgets/editor_binding.h"
 #include "editor/widgets/eq_handlers.h"
+#include "platform/audio_capture.h"
 #include "shell/access_control.h"
 #include "shell/graph_wiring.h"
 #include "shell/message_boxes.h"
+#include "shell/preset_dialogs.h"
+#include "shell/spectrum_feature.h"
 
 namespace morvelin {
 
 class MainWindow;
 
 struct WindowFeatures {
-  // Ends with the window's FormCreate, which announces the form to every feature. Messages of
-  // access control go to `boxes`; without them they are shown modally.
-  explicit WindowFeatures(MainWindow& window, MessageBoxes* boxes = nullptr);
+  // Ends with the window's FormCreate, which announces the form to every feature. Messages and
+  // notices go to `messages` (modal boxes when null); the spectrum listens to `capture` (the
+  // default recording device when null).
+  explicit WindowFeatures(MainWindow& window, MessageBoxes* messages = nullptr,
+                          std::unique_ptr<AudioCapture> capture = nullptr);
   ~WindowFeatures();
   WindowFeatures(const WindowFeatures&) = delete;
   WindowFeatures& operator=(const WindowFeatures&) = delete;
@@ -26,6 +33,8 @@ struct WindowFeatures {
   EqHandlers eq;  // after binding: uninstalls itself first
   AccessControl access;
   GraphWiring graph;
+  BoxNotifier notices;
+  SpectrumFeature spectrum;
 
  private:
   MainWindow& window_;

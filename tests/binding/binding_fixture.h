@@ -9,6 +9,7 @@
 #include "editor/widgets/editor_binding.h"
 #include "shell/main_window.h"
 #include "shell/window_features.h"
+#include "support/fake_audio_capture.h"
 
 namespace morvelin::test {
 
@@ -39,7 +40,7 @@ struct BoundWindow {
   EditorState& state = session.State();
   RecordingSender sender;
   MainWindow window{session};
-  WindowFeatures features{window};
+  WindowFeatures features{window, nullptr, std::make_unique<testing::FakeAudioCapture>()};
 };
 
 }  // namespace morvelin::test

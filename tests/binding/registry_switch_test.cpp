@@ -61,7 +61,7 @@ TEST(BuildRegistry, PresetsTheLowPassWordsAndTheSliderLooks) {
   EditorSession session;
   ParamStore& store = session.Store();
   MainWindow window(session);
-  WindowFeatures features(window);
+  WindowFeatures features(window, nullptr, std::make_unique<testing::FakeAudioCapture>());
   features.binding.BuildRegistry();
   for (auto [block, word] : {std::pair{0, 7}, {2, 12}, {3, 12}, {4, 12}, {24, 12}, {5, 9}, {6, 19}, {23, 19}})
     EXPECT_EQ(store.DeviceImage[block][word], 360) << block;

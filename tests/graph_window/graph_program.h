@@ -20,12 +20,14 @@
 namespace morvelin::test {
 
 struct GraphProgram {
-  GraphProgram() { PrepareApplication(); }
+  explicit GraphProgram(const StartupOptions& options = DemoOptions()) : app(OnClock(options), &messages) {
+    PrepareApplication();
+  }
 
   // The link's time is a stepped clock.
   RecordedMessageBoxes messages;
   SteppedClock clock;
-  Morvelin app{OnClock(), &messages};
+  Morvelin app;
 
   MainWindow& Main() { return app.Form1(); }
   LinkController& Link() { return app.Form3().Link(); }
@@ -91,8 +93,7 @@ struct GraphProgram {
   }
 
  private:
-  StartupOptions OnClock() {
-    StartupOptions o = DemoOptions();
+  StartupOptions OnClock(StartupOptions o) {
     o.clock = &clock;
     return o;
   }

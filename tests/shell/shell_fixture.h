@@ -9,13 +9,16 @@
 #include "platform/stepped_clock.h"
 #include "shell/application.h"
 #include "support/recorded_message_boxes.h"
+#include "support/fake_audio_capture.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {
 
+// The virtual unit, and an audio input that starts but stays silent (tests feed it).
 inline StartupOptions DemoOptions() {
   StartupOptions o;
   o.ports.names = {kDemoPortName};
+  o.audioCapture = [] { return std::make_unique<testing::FakeAudioCapture>(); };
   return o;
 }
 

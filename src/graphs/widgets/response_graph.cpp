@@ -248,6 +248,14 @@ void ResponseGraph::PaintCurve(QPainter& painter) const {
   image1_->update();
 }
 
+void ResponseGraph::RepaintOverlay() {
+  DrawGrid(2);
+  QPainter p(&picture_);
+  if (spectrumOverlay_) spectrumOverlay_(p, geometry_);
+  PaintCurve(p);
+  image1_->update();
+}
+
 void ResponseGraph::SetCurveColour(QColor colour) {
   curveColour_ = colour;
 }

@@ -67,6 +67,8 @@ class ResponseGraph : public QWidget {
   void SetSpectrumTick(std::function<void()> tick);
   // Paints the last curve again (over the spectrum).
   void PaintCurve(QPainter& painter) const;
+  // Restores the grid, paints the spectrum overlay on it and the last curve over the bars.
+  void RepaintOverlay();
 
   const GraphGeometry& Geometry() const { return geometry_; }
   const QImage& Picture() const { return picture_; }
