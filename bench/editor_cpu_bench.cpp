@@ -9,6 +9,7 @@
 
 #include "editor/widgets/controls/bmp_button.h"
 #include "shell/application.h"
+#include "support/recorded_message_boxes.h"
 
 namespace morvelin {
 namespace {
