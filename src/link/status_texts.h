@@ -51,7 +51,7 @@ inline const TextPair& MessageText(LinkMessage m) {
 
 inline constexpr TextPair kMessageCaption{"提示", "Confirm"};
 inline constexpr TextPair kLinkButtonPressed{"断开", "Unlink"};
-inline constexpr TextPair kLinkButtonNormal{"联机", "link"};
+inline constexpr TextPair kLinkButtonNormal{"联机", "Link"};
 inline constexpr TextPair kStatusWindowCaption{"设备状态", "Device Staus"};
 inline constexpr TextPair kStatusWindowWait{"请稍等,可能需要几秒钟才能完成操作！",
                                             "Please Wait for a moment!"};

@@ -23,15 +23,17 @@ Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages) {
   form1_ = std::make_unique<MainWindow>(session_);
   features_ = std::make_unique<WindowFeatures>(*form1_);
   linkUi_ = std::make_unique<WindowLinkUi>(*form1_, boxes);
-  form3_ = std::make_unique<LinkWindow>(options.ports, session_.Store(), *linkUi_);
+  form3_ = std::make_unique<LinkWindow>(options.ports, session_.Store(), *linkUi_, options.linkTimers);
   form2_ = std::make_unique<StatusWindow>();
   linkUi_->SetStatusWindow(form2_.get());
   session_.SetLink(&form3_->Link());
   presets_ = std::make_unique<PresetWiring>(*form1_, form3_->Link(), boxes, options.backups);
   linkUi_->SetPresets(presets_.get());
+  language_ = std::make_unique<LanguageMemory>(session_, options.settings);
 }
 
 Morvelin::~Morvelin() {
+  language_.reset();
   // The preset groups use the link, and the link reaches them through its UI adapter.
   linkUi_->SetPresets(nullptr);
   presets_.reset();

@@ -10,7 +10,8 @@
 
 namespace morvelin {
 
-LinkWindow::LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, QWidget* parent)
+LinkWindow::LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, TimerDrive drive,
+                       QWidget* parent)
     : QWidget(parent) {
   setObjectName("Form3");
   setWindowTitle(QString::fromUtf8("系统"));
@@ -25,7 +26,7 @@ LinkWindow::LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, Q
     else
       lister_ = std::make_unique<FixedPortLister>(ports.names);
   }
-  link_ = std::make_unique<LinkController>(*port_, *lister_, store, ui);
+  link_ = std::make_unique<LinkController>(*port_, *lister_, store, ui, drive);
 }
 
 LinkWindow::~LinkWindow() {

@@ -20,7 +20,9 @@ struct PortChoice {
 class LinkWindow : public QWidget {
   Q_OBJECT
  public:
-  LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, QWidget* parent = nullptr);
+  // Manual timers are stepped by the caller (tests).
+  LinkWindow(const PortChoice& ports, ParamStore& store, LinkUi& ui, TimerDrive drive = TimerDrive::Qt,
+             QWidget* parent = nullptr);
   ~LinkWindow() override;
 
   LinkController& Link() { return *link_; }

@@ -14,7 +14,8 @@ WindowFeatures::WindowFeatures(MainWindow& window)
            QMessageBox::information(&window, QApplication::applicationDisplayName(), text);
          }),
       access(window.Session(), binding),
-      graph(window.Session(), binding) {
+      graph(window.Session(), binding),
+      language(window.Session(), window.Components(), window.Tabs()) {
   window.FormCreate();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
-// binding, band editing with the switches, the access display and the response graph. A new
-// feature is one more member here, given the session and what it needs.
+// binding, band editing with the switches, the access display, the response graph and the
+// language switch. A new feature is one more member here, given the session and what it needs.
 
 #include "editor/access_display.h"
 #include "editor/editor_binding.h"
 #include "editor/eq_handlers.h"
 #include "shell/graph_wiring.h"
+#include "shell/language_switch.h"
 
 namespace morvelin {
 
@@ -22,6 +23,7 @@ struct WindowFeatures {
   EqHandlers eq;  // after binding: uninstalls itself first
   AccessDisplay access;
   GraphWiring graph;
+  LanguageSwitch language;
 };
 
 }  // namespace morvelin

@@ -7,6 +7,7 @@
 // search exactly these ports). Without them the machine's serial ports are searched.
 int main(int argc, char** argv) {
   morvelin::StartupOptions options;
+  options.settings.user = true;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--demo") == 0) {
       options.ports.demo = true;
