@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "../tests/link/link_rig.h"
-#include "editor/controls/track_bar.h"
+#include "editor/widgets/controls/track_bar.h"
 #include "shell/main_window.h"
 #include "shell/window_features.h"
 

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <memory>
 
+#include "../tests/support/recorded_message_boxes.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/response_graph.h"

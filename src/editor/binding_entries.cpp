@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 
-#include "editor/page_builder.h"
 #include "editor/page_tables.h"
 #include "params/block_table.h"
 

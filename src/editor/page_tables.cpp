@@ -1403,3 +1403,16 @@ std::vector<std::string_view> ItemTexts(Items items) {
 }
 
 }  // namespace morvelin::pages
+
+namespace morvelin {
+
+QString NumberedName(const char* stem, int n) {
+  return QString::fromUtf8(stem) + QString::number(n);
+}
+
+QString StripParentName(const char* pattern, int band) {
+  QString p = QString::fromUtf8(pattern);
+  return p.contains("%d") ? p.replace("%d", QString::number(band)) : p;
+}
+
+}  // namespace morvelin

@@ -5,6 +5,7 @@
 // carry each control's word (its Tag), its display kind (Hint), its readout pane and its aux
 // controls, so the control registry is generated from the same rows.
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <span>
@@ -160,3 +161,12 @@ struct StripCaption {
 std::span<const StripCaption> StripCaptions();
 
 }  // namespace morvelin::pages
+
+namespace morvelin {
+
+// Name of control n of a numbered family ("MusFreEdit", 3 -> "MusFreEdit3").
+QString NumberedName(const char* stem, int n);
+// A parent name of the strip tables: "%d" takes the band number.
+QString StripParentName(const char* pattern, int band);
+
+}  // namespace morvelin

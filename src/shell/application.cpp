@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "editor/controls/desk_style.h"
+#include "editor/widgets/controls/desk_style.h"
 
 namespace morvelin {
 

@@ -3,11 +3,11 @@
 #include <QEvent>
 #include <QLabel>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/containers.h"
 #include "editor/editor_session.h"
-#include "editor/form_components.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/containers.h"
+#include "editor/widgets/form_components.h"
 #include "graphs/curve_layout.h"
 #include "graphs/widgets/response_graph.h"
 

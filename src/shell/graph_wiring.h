@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QPointer>
 
-#include "editor/graph_host_adapter.h"
+#include "editor/widgets/graph_host_adapter.h"
 #include "graphs/widgets/response_graph.h"
 
 namespace morvelin {

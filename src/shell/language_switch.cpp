@@ -3,10 +3,10 @@
 #include <QEvent>
 #include <QMouseEvent>
 
-#include "editor/controls/bmp_button.h"
 #include "editor/editor_session.h"
-#include "editor/form_components.h"
-#include "editor/tab_switch.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/form_components.h"
+#include "editor/widgets/tab_switch.h"
 #include "link/link_controller.h"
 #include "link/status_texts.h"
 
@@ -66,6 +66,20 @@ constexpr PictureCaption kPictureCaptions[] = {
 
 const QColor kReleasedCaption{243, 152, 0};
 
+// Plain labels, push and tool buttons, group boxes and tab sheets exchange caption and hint.
+bool Swapped(ControlClass cls) {
+  switch (cls) {
+    case ControlClass::Label:
+    case ControlClass::PushButton:
+    case ControlClass::ToolButton:
+    case ControlClass::GroupBox:
+    case ControlClass::TabSheet:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 LanguageSwitch::LanguageSwitch(EditorSession& session, FormComponents& components, TabSwitch& tabs)
@@ -105,7 +119,7 @@ bool LanguageSwitch::eventFilter(QObject* watched, QEvent* event) {
 
 void LanguageSwitch::Apply(int uiLanguage) {
   for (Control* c : comps_.InOrder()) {
-    if (!SwapsCaptionWithLanguage(c->Class())) continue;
+    if (!Swapped(c->Class())) continue;
     const QString caption = c->Caption();
     c->SetCaption(c->Hint());
     c->SetHint(caption);

@@ -9,13 +9,13 @@
 #include <QScreen>
 #include <QWindow>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/containers.h"
-#include "editor/controls/desk_style.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
-#include "editor/page_builder.h"
 #include "editor/page_tables.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/containers.h"
+#include "editor/widgets/controls/desk_style.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/page_builder.h"
 #include "graphs/graph_geometry.h"
 #include "link/link_controller.h"
 #include "link/status_texts.h"
@@ -27,17 +27,6 @@ namespace {
 
 // Room below the graph image for the frequency labels.
 constexpr int kGraphBottomMargin = 24;
-
-struct VolumeKey {
-  int key;
-  const char* slider;
-  int step;
-};
-constexpr VolumeKey kVolumeKeys[] = {
-    {Qt::Key_Q, "SysMusNormalVolBar", +1}, {Qt::Key_A, "SysMusNormalVolBar", -1},
-    {Qt::Key_W, "SysMicNormalVolBar", +1}, {Qt::Key_S, "SysMicNormalVolBar", -1},
-    {Qt::Key_E, "SysEffNormalVolBar", +1}, {Qt::Key_D, "SysEffNormalVolBar", -1},
-};
 
 }  // namespace
 

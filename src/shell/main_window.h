@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "editor/editor_session.h"
-#include "editor/form_components.h"
-#include "editor/tab_switch.h"
+#include "editor/widgets/form_components.h"
+#include "editor/widgets/tab_switch.h"
 
 namespace morvelin {
 

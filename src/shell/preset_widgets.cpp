@@ -3,10 +3,10 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
-#include "editor/controls/combo_box.h"
-#include "editor/controls/misc_controls.h"
-#include "editor/controls/text_controls.h"
-#include "editor/form_components.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/misc_controls.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/form_components.h"
 #include "params/param_store.h"
 #include "presets/preset_manager.h"
 

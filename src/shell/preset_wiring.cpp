@@ -2,9 +2,9 @@
 
 #include <QTableWidget>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/misc_controls.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/misc_controls.h"
 #include "shell/main_window.h"
 
 namespace morvelin {

@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "editor/controls/desk_style.h"
-#include "editor/controls/led_progress.h"
-#include "editor/controls/text_controls.h"
+#include "editor/widgets/controls/desk_style.h"
+#include "editor/widgets/controls/led_progress.h"
+#include "editor/widgets/controls/text_controls.h"
 #include "link/status_texts.h"
 
 namespace morvelin {

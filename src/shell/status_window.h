@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "editor/form_components.h"
+#include "editor/widgets/form_components.h"
 #include "link/link_ui.h"
 
 namespace morvelin {

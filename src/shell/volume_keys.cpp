@@ -9,17 +9,9 @@ VolumeKeys::VolumeKeys(QWidget* window, std::function<void(int)> onKey)
     : QObject(window), window_(window), onKey_(std::move(onKey)) {}
 
 bool VolumeKeys::IsVolumeKey(int key) {
-  switch (key) {
-    case Qt::Key_Q:
-    case Qt::Key_A:
-    case Qt::Key_W:
-    case Qt::Key_S:
-    case Qt::Key_E:
-    case Qt::Key_D:
-      return true;
-    default:
-      return false;
-  }
+  for (const VolumeKey& v : kVolumeKeys)
+    if (v.key == key) return true;
+  return false;
 }
 
 bool VolumeKeys::eventFilter(QObject* watched, QEvent* event) {

@@ -3,11 +3,24 @@
 // Like a key preview, the filter sees the key before the focused control and passes it on.
 
 #include <QObject>
+#include <Qt>
 #include <functional>
 
 class QWidget;
 
 namespace morvelin {
+
+// Each shortcut steps one master volume slider by one.
+struct VolumeKey {
+  int key;  // Qt::Key
+  const char* slider;
+  int step;
+};
+inline constexpr VolumeKey kVolumeKeys[] = {
+    {Qt::Key_Q, "SysMusNormalVolBar", +1}, {Qt::Key_A, "SysMusNormalVolBar", -1},
+    {Qt::Key_W, "SysMicNormalVolBar", +1}, {Qt::Key_S, "SysMicNormalVolBar", -1},
+    {Qt::Key_E, "SysEffNormalVolBar", +1}, {Qt::Key_D, "SysEffNormalVolBar", -1},
+};
 
 class VolumeKeys : public QObject {
   Q_OBJECT

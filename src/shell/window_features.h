@@ -3,9 +3,9 @@
 // binding, band editing with the switches, the access display, the response graph and the
 // language switch. A new feature is one more member here, given the session and what it needs.
 
-#include "editor/access_display.h"
-#include "editor/editor_binding.h"
-#include "editor/eq_handlers.h"
+#include "editor/widgets/access_display.h"
+#include "editor/widgets/editor_binding.h"
+#include "editor/widgets/eq_handlers.h"
 #include "shell/graph_wiring.h"
 #include "shell/language_switch.h"
 

@@ -1,8 +1,8 @@
 #include "shell/window_link_ui.h"
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
 #include "shell/preset_wiring.h"

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "editor/controls/spin_buttons.h"
+#include "editor/widgets/controls/spin_buttons.h"
 #include "eq_rig.h"
 #include "params/scales.h"
 #include "params/value_tables.h"

@@ -12,16 +12,17 @@
 #include <utility>
 #include <vector>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
-#include "editor/editor_binding.h"
-#include "editor/eq_handlers.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/editor_binding.h"
+#include "editor/widgets/eq_handlers.h"
 #include "link/frames.h"
 #include "shell/application.h"
 #include "shell/link_window.h"
 #include "shell/message_boxes.h"
+#include "support/recorded_message_boxes.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {

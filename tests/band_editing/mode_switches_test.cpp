@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "editor/controls/containers.h"
+#include "editor/widgets/controls/containers.h"
 #include "eq_rig.h"
 
 namespace morvelin::test {

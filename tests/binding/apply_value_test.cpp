@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "binding_fixture.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
 #include "editor/typed_value.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
 
 namespace morvelin::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "editor/editor_binding.h"
+#include "editor/widgets/editor_binding.h"
 #include "shell/main_window.h"
 #include "shell/window_features.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/controls/track_bar.h"
+#include "editor/widgets/controls/track_bar.h"
 #include "link/frames.h"
 #include "shell/shell_fixture.h"
 

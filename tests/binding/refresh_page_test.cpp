@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "binding_fixture.h"
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
 
 namespace morvelin::test {
 namespace {

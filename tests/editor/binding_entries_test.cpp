@@ -9,12 +9,12 @@
 #include <QWidget>
 #include <map>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/spin_buttons.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
-#include "editor/page_builder.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/spin_buttons.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/page_builder.h"
 #include "params/block_table.h"
 
 namespace morvelin {

@@ -6,14 +6,14 @@
 #include <QWidget>
 #include <memory>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/containers.h"
-#include "editor/controls/spin_buttons.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
-#include "editor/form_components.h"
-#include "editor/page_builder.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/containers.h"
+#include "editor/widgets/controls/spin_buttons.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/form_components.h"
+#include "editor/widgets/page_builder.h"
 
 namespace morvelin {
 namespace {

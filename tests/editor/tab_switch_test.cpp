@@ -1,17 +1,17 @@
 // The tab click: page shown, view block and output block, captions, right-panel groups, the
 // right channel, the unlock prompt, and the strip scrolling by the pan bars.
 
-#include "editor/tab_switch.h"
+#include "editor/widgets/tab_switch.h"
 
 #include <gtest/gtest.h>
 
 #include <QWidget>
 #include <vector>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/containers.h"
-#include "editor/controls/track_bar.h"
-#include "editor/page_builder.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/containers.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/page_builder.h"
 
 namespace morvelin {
 namespace {

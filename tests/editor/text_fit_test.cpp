@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "editor/controls/text_controls.h"
 #include "editor/display_kinds.h"
-#include "editor/form_components.h"
-#include "editor/page_builder.h"
-#include "editor/readout_width.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/form_components.h"
+#include "editor/widgets/page_builder.h"
+#include "editor/widgets/readout_width.h"
 
 namespace morvelin {
 namespace {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor/editor_binding.h"
+#include "editor/widgets/editor_binding.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/response_graph.h"
 #include "link/frames.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/controls/text_controls.h"
+#include "editor/widgets/controls/text_controls.h"
 #include "graph_program.h"
 #include "support/screenshots.h"
 

@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
-#include "editor/tab_switch.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
+#include "editor/widgets/tab_switch.h"
 #include "graph_program.h"
 #include "graphs/curve_points.h"
 #include "graphs/widgets/graph_image.h"

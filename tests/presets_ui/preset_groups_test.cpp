@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/combo_box.h"
-#include "editor/controls/misc_controls.h"
-#include "editor/controls/text_controls.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/combo_box.h"
+#include "editor/widgets/controls/misc_controls.h"
+#include "editor/widgets/controls/text_controls.h"
 #include "link/frames.h"
 #include "shell/shell_fixture.h"
 

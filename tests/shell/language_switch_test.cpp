@@ -14,9 +14,9 @@
 #include <QTest>
 #include <map>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/containers.h"
-#include "editor/controls/text_controls.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/containers.h"
+#include "editor/widgets/controls/text_controls.h"
 #include "platform/loopback_port.h"
 #include "shell_fixture.h"
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/controls/bmp_button.h"
-#include "editor/controls/containers.h"
-#include "editor/controls/text_controls.h"
-#include "editor/controls/track_bar.h"
+#include "editor/widgets/controls/bmp_button.h"
+#include "editor/widgets/controls/containers.h"
+#include "editor/widgets/controls/text_controls.h"
+#include "editor/widgets/controls/track_bar.h"
 #include "link/frames.h"
 #include "shell_fixture.h"
 

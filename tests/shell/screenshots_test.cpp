@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/controls/bmp_button.h"
+#include "editor/widgets/controls/bmp_button.h"
 #include "shell_fixture.h"
 
 namespace morvelin::test {

@@ -8,6 +8,7 @@
 #include "link/link_controller.h"
 #include "platform/loopback_port.h"
 #include "shell/application.h"
+#include "support/recorded_message_boxes.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {

@@ -9,7 +9,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "editor/tab_switch.h"
+#include "editor/widgets/tab_switch.h"
 
 namespace morvelin::test {
 

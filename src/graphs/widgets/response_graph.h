@@ -90,14 +90,12 @@ class ResponseGraph : public QWidget {
  private:
   int PageIndex() const;
   bool PageBlockValid() const;
-  int PageAddressOf(int word) const;  // view address of a word of the page block
   QWidget* BandControl(int point, int word) const;
   void ClickEdit(QWidget* edit);
   void ApplyWord(QWidget* control, int word);
   void StartDragWords(int point);
   void PlaceAxisLabels(bool create);
   void PlaceEqLabel(const CurveEntry& entry);
-  void PaintCurveOnPicture();
   QPoint PanelOffset() const;
 
   GraphHost& host_;
