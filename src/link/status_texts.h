@@ -62,7 +62,7 @@ inline std::string OfflineEditsQuestion(int changes, int uiLanguage) {
                          : n + " changes were made while the unit was offline. Send them to the unit?";
 }
 inline constexpr TextPair kLinkButtonPressed{"断开", "Unlink"};
-inline constexpr TextPair kLinkButtonNormal{"联机", "link"};
+inline constexpr TextPair kLinkButtonNormal{"联机", "Link"};
 inline constexpr TextPair kStatusWindowCaption{"设备状态", "Device Staus"};
 inline constexpr TextPair kStatusWindowWait{"请稍等,可能需要几秒钟才能完成操作！",
                                             "Please Wait for a moment!"};

@@ -26,9 +26,11 @@ Morvelin::Morvelin(const StartupOptions& options, MessageBoxes* messages) {
   session_.SetLink(&form3_->Link());
   presets_ = std::make_unique<PresetWiring>(*form1_, form3_->Link(), boxes, options.backups);
   linkUi_->SetPresets(presets_.get());
+  language_ = std::make_unique<LanguageMemory>(session_, options.settings);
 }
 
 Morvelin::~Morvelin() {
+  language_.reset();
   // The preset groups use the link, and the link reaches them through its UI adapter.
   linkUi_->SetPresets(nullptr);
   presets_.reset();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/editor_session.h"
+#include "shell/language_memory.h"
 #include "shell/link_window.h"
 #include "shell/main_window.h"
 #include "shell/message_boxes.h"
@@ -26,13 +27,16 @@ struct StartupOptions {
   SteppedClock* clock = nullptr;
   // The spectrum analyser's audio input; the PC's default recording device when empty.
   std::function<std::unique_ptr<AudioCapture>()> audioCapture;
+  // Where the chosen language is remembered (the program gives the user's settings).
+  SettingsPlace settings;
 };
 
 // Sets the application's title and font; needs the QApplication to exist.
 void PrepareApplication();
 
 // The program's single-instance objects, created in the order of the program entry: the
-// session, the main window with its features, the link and status windows, the presets.
+// session, the main window with its features, the link and status windows, the presets; last the
+// remembered language is applied, before anything is shown.
 class Morvelin {
  public:
   explicit Morvelin(const StartupOptions& options, MessageBoxes* messages = nullptr);
@@ -58,6 +62,7 @@ class Morvelin {
   std::unique_ptr<LinkWindow> form3_;
   std::unique_ptr<StatusWindow> form2_;
   std::unique_ptr<PresetWiring> presets_;
+  std::unique_ptr<LanguageMemory> language_;
 };
 
 // The whole program: returns the exit code.

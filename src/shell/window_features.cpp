@@ -18,6 +18,7 @@ WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* messages,
       graph(window.Session(), binding),
       notices(window, messages ? *messages : modalBoxes, window.State()),
       spectrum(window.Session(), graph, binding, notices, std::move(capture)),
+      language(window.Session(), window.Components(), window.Tabs()),
       window_(window) {
   window.SetValueEditRule(
       [this](const Control& c) { return binding.Registry().ValueControl(c.Tag()) == &c; });

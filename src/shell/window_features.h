@@ -1,7 +1,8 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
-// binding, band editing with the switches, access control, the response graph and the spectrum
-// analyser on it. A new feature is one more member here, given the session and what it needs.
+// binding, band editing with the switches, access control, the response graph, the spectrum
+// analyser on it and the language switch. A new feature is one more member here, given the
+// session and what it needs.
 
 #include <memory>
 
@@ -10,6 +11,7 @@
 #include "platform/audio_capture.h"
 #include "shell/access_control.h"
 #include "shell/graph_wiring.h"
+#include "shell/language_switch.h"
 #include "shell/message_boxes.h"
 #include "shell/preset_dialogs.h"
 #include "shell/spectrum_feature.h"
@@ -35,6 +37,7 @@ struct WindowFeatures {
   GraphWiring graph;
   BoxNotifier notices;
   SpectrumFeature spectrum;
+  LanguageSwitch language;
 
  private:
   MainWindow& window_;

@@ -29,5 +29,22 @@ TEST(Screenshots, EveryTabNormalAndMaximised) {
   shoot("online_main");
 }
 
+// The pages in English, online, named en_tab<N>_<button>.png.
+TEST(Screenshots, EveryTabInEnglish) {
+  const QString dir = ScreenshotDir();
+  if (dir.isEmpty()) GTEST_SKIP() << "MORVELIN_SCREENSHOT_DIR not set";
+  Program p;
+  p.Show();
+  ASSERT_TRUE(p.WaitOnline());
+  p.app.Features().language.RzToolButton11Click();
+  ASSERT_EQ(p.app.State().UiLanguage, 0);
+  ShootEveryTab(p.Main(), dir, "en_");
+  // The effect page's other sheet and the output pair's right side.
+  p.Main().Tabs().ClickTab(4);
+  QTest::mouseClick(p.Main().Components().Get<BmpButton>("RvbToolButton"), Qt::LeftButton);
+  SaveShot(p.Main(), dir, "en_tab4_reverb");
+  SaveShot(p.app.Form2(), dir, "en_status_window");
+}
+
 }  // namespace
 }  // namespace morvelin::test

@@ -6,6 +6,7 @@
 
 int main(int argc, char** argv) {
   morvelin::StartupOptions options;
+  options.settings.user = true;
   {
     // The options are read before the window system is touched, so --help works without a display.
     QCoreApplication reader(argc, argv);

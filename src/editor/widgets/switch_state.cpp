@@ -5,6 +5,7 @@
 #include "editor/widgets/controls/bmp_button.h"
 #include "editor/widgets/controls/text_controls.h"
 #include "editor/widgets/editor_binding.h"
+#include "link/status_texts.h"
 
 namespace morvelin {
 
@@ -122,11 +123,10 @@ int EditorBinding::SwitchState(Control* control, int op) {
       auto* link = comps_.Get<BmpButton>("LinkBtn");
       auto* unlink = comps_.Get<BmpButton>("UnLinkBtn");
       const bool linking = control == link;
-      const bool zh = state_.UiLanguage == 1;
       if (link) {
         Press(link, linking);
-        link->SetCaption(linking ? (zh ? QStringLiteral("断开") : QStringLiteral("Unlink"))
-                                 : (zh ? QStringLiteral("联机") : QStringLiteral("link")));
+        link->SetCaption(QString::fromUtf8(
+            InLanguage(linking ? kLinkButtonPressed : kLinkButtonNormal, state_.UiLanguage)));
       }
       if (unlink) Press(unlink, !linking);
       return linking ? 0 : 1;
