@@ -12,7 +12,7 @@ namespace morvelin::test {
 class SteppedProgram : public Program {
  public:
   VirtualUnit& Unit() { return *app.Form3().DemoUnit(); }
-  LoopbackPort& Port() { return static_cast<LoopbackPort&>(app.Form3().Port()); }
+  LoopbackPort& Port() { return *app.Form3().DemoLine(); }
 
   template <typename F>
   bool RunUntil(F condition, long limitMs = 60'000) {
