@@ -31,9 +31,9 @@ namespace {
 // Room below the graph image for the frequency labels.
 constexpr int kGraphBottomMargin = 24;
 
-// The groups beside the graph, top to bottom.
+// The groups above the graph, left to right; the visible ones close up at the right edge.
 constexpr const char* kRightColumnGroups[] = {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"};
-constexpr int kRightColumnTop = 3;
+constexpr int kRightColumnTop = 1;
 constexpr int kRightColumnGap = 4;
 
 struct VolumeKey {
@@ -282,35 +282,39 @@ void MainWindow::LayoutClient() {
   const int top = kTitleHeight + kTopBarHeight;
   QWidget* panel = comps_.Widget("AdvPanel1");
   const bool panelShown = panel && !panel->isHidden();
-  const int panelH = std::max(246, h - top - kPageHeight);
+  // The pane keeps at least the design graph's height; the pages yield below the design size.
+  const int paneMinH = kGraphPanelTop + kGraphDesignHeight + kGraphBottomMargin;
+  const int panelH = std::max(kGraphStrip + paneMinH + 1, h - top - kPageHeight);
   // The pages keep their design width; a wider window centres them.
   const int pagesX = std::max(0, (w - kDesignWidth) / 2);
   const int pagesW = std::min(w, kDesignWidth);
   if (panelShown) {
-    place("AdvPanel1", 0, top, w, panelH);
-    place("FormPageItem", pagesX, top + panelH, pagesW, h - top - panelH);
+    place("FormPageItem", pagesX, top, pagesW, std::max(0, h - top - panelH));
+    place("AdvPanel1", 0, h - panelH, w, panelH);
   } else {
     place("FormPageItem", pagesX, top, pagesW, h - top);
   }
-  const int graphW = w - kRightColumn - 8;
-  place("AdvParentPane", 4, 3, graphW, panelH - 6);
+  const int paneW = w - 2 * kGraphPaneLeft - 4;
+  const int paneH = panelH - kGraphStrip - 1;
+  place("AdvParentPane", kGraphPaneLeft, kGraphStrip, paneW, paneH);
   // The graph panel leaves the pane's left and bottom edges to the axis labels.
-  const int imageW = std::max(0, graphW - kGraphPanelLeft);
-  const int imageH = std::max(0, panelH - 6 - kGraphPanelTop - kGraphBottomMargin);
+  const int imageW = std::max(0, paneW - kGraphPanelLeft);
+  const int imageH = std::max(0, paneH - kGraphPanelTop - kGraphBottomMargin);
   place("AdvPanel2", kGraphPanelLeft, kGraphPanelTop, imageW, imageH);
   place("Image1", 0, 0, imageW, imageH);
   if (QWidget* pass = comps_.Widget("EQPassLabel"))
     pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
   moveX("Label3", imageW - 180);
-  // The right column: the visible groups stack from the top, without holes where hidden ones sit.
-  int columnY = kRightColumnTop;
-  for (const char* group : kRightColumnGroups) {
-    QWidget* g = comps_.Widget(group);
+  // The groups above the graph: the visible ones close up from the right, without holes where
+  // hidden ones sit.
+  int columnX = w - kGraphPaneLeft;
+  for (auto it = std::rbegin(kRightColumnGroups); it != std::rend(kRightColumnGroups); ++it) {
+    QWidget* g = comps_.Widget(*it);
     if (!g) continue;
-    g->move(w - kRightColumn, columnY);
-    if (!g->isHidden()) columnY += g->height() + kRightColumnGap;
+    if (!g->isHidden()) columnX -= g->width();
+    g->move(columnX, kRightColumnTop);
+    if (!g->isHidden()) columnX -= kRightColumnGap;
   }
-  moveX("MusEQTrackBar1", w - kRightColumn);
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
     prompt->move((w - prompt->width()) / 2, (h - prompt->height()) / 2);
 }
