@@ -32,9 +32,14 @@ namespace {
 constexpr int kGraphBottomMargin = 24;
 
 // The groups above the graph, left to right; the visible ones close up at the right edge.
-constexpr const char* kRightColumnGroups[] = {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"};
-constexpr int kRightColumnTop = 1;
-constexpr int kRightColumnGap = 4;
+constexpr const char* kGraphStripGroups[] = {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"};
+constexpr int kGraphStripTop = 1;
+constexpr int kGraphStripGap = 4;
+// The strip of the graph panel above the graph pane, holding those groups, and the pane's
+// margins at the panel's left and right edges.
+constexpr int kGraphStrip = 26;
+constexpr int kGraphPaneLeft = 3;
+constexpr int kGraphPaneRight = 7;
 
 struct VolumeKey {
   int key;
@@ -147,7 +152,7 @@ void MainWindow::ConnectControls() {
   }
   tabs_.Connect();
   if (QWidget* panel = comps_.Widget("AdvPanel1")) panel->installEventFilter(this);
-  for (const char* group : kRightColumnGroups)
+  for (const char* group : kGraphStripGroups)
     if (QWidget* g = comps_.Widget(group)) g->installEventFilter(this);
 }
 
@@ -294,7 +299,7 @@ void MainWindow::LayoutClient() {
   } else {
     place("FormPageItem", pagesX, top, pagesW, h - top);
   }
-  const int paneW = w - 2 * kGraphPaneLeft - 4;
+  const int paneW = w - kGraphPaneLeft - kGraphPaneRight;
   const int paneH = panelH - kGraphStrip - 1;
   place("AdvParentPane", kGraphPaneLeft, kGraphStrip, paneW, paneH);
   // The graph panel leaves the pane's left and bottom edges to the axis labels.
@@ -305,15 +310,15 @@ void MainWindow::LayoutClient() {
   if (QWidget* pass = comps_.Widget("EQPassLabel"))
     pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
   moveX("Label3", imageW - 180);
-  // The groups above the graph: the visible ones close up from the right, without holes where
-  // hidden ones sit.
-  int columnX = w - kGraphPaneLeft;
-  for (auto it = std::rbegin(kRightColumnGroups); it != std::rend(kRightColumnGroups); ++it) {
+  // The groups above the graph: the visible ones close up from the pane's right edge, without
+  // holes where hidden ones sit.
+  int columnX = kGraphPaneLeft + paneW;
+  for (auto it = std::rbegin(kGraphStripGroups); it != std::rend(kGraphStripGroups); ++it) {
     QWidget* g = comps_.Widget(*it);
     if (!g) continue;
     if (!g->isHidden()) columnX -= g->width();
-    g->move(columnX, kRightColumnTop);
-    if (!g->isHidden()) columnX -= kRightColumnGap;
+    g->move(columnX, kGraphStripTop);
+    if (!g->isHidden()) columnX -= kGraphStripGap;
   }
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
     prompt->move((w - prompt->width()) / 2, (h - prompt->height()) / 2);
@@ -343,7 +348,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
-    const bool column = std::any_of(std::begin(kRightColumnGroups), std::end(kRightColumnGroups),
+    const bool column = std::any_of(std::begin(kGraphStripGroups), std::end(kGraphStripGroups),
                                     [&](const char* g) { return watched == comps_.Widget(g); });
     if (column || watched == comps_.Widget("AdvPanel1")) LayoutClient();
   }

@@ -29,9 +29,6 @@ class MainWindow : public QWidget {
   static constexpr int kTopBarHeight = 36;
   // The pages keep this height above the graph; the graph panel below takes the rest.
   static constexpr int kPageHeight = 240;
-  // The strip of the graph panel above the graph pane, holding the mode, EQ, pair and spectrum groups.
-  static constexpr int kGraphStrip = 26;
-  static constexpr int kGraphPaneLeft = 3;
 
   // Runs FormCreate. `hooks` may be null: the window then runs its binding through
   // BindingWindowHooks. Hooks derived from BindingWindowHooks are attached to the binding too.

@@ -264,7 +264,7 @@ TEST(MainWindow, TheGroupsAboveTheGraphCloseUpWithoutHoles) {
     w.Tabs().ClickTab(tab);
     const QWidget* pane = w.Components().Widget("AdvParentPane");
     ASSERT_NE(pane, nullptr);
-    int right = w.width() - MainWindow::kGraphPaneLeft;
+    int right = pane->geometry().right() + 1;
     int shown = 0;
     for (const char* name : {"RzGroupBox19", "CopyGrop", "EQPassGrop", "SingleDiscoGrop"}) {
       QWidget* g = w.Components().Widget(name);
