@@ -135,15 +135,15 @@ struct ExtraBindingRow {
 // Geometry of one band strip (65 pixels wide).
 namespace strip {
 inline constexpr int kWidth = 65;
-inline constexpr int kHeight = 244;
+inline constexpr int kHeight = 204;
 inline constexpr Rect kTitle{2, 0, 61, 16};
-inline constexpr Rect kGainBar{19, 17, 27, 122};
-inline constexpr int kTypeLabelsY = 141, kTypeLabelW = 15, kTypeLabelH = 15;
-inline constexpr Rect kGainEdit{4, 159, 57, 19};
-inline constexpr Rect kQEdit{4, 180, 44, 19};
-inline constexpr Rect kQSpin{49, 180, 12, 19};
-inline constexpr Rect kFreqEdit{4, 201, 57, 19};
-inline constexpr Rect kTypeList{2, 222, 61, 21};
+inline constexpr Rect kGainBar{19, 17, 27, 90};
+inline constexpr int kTypeLabelsY = 108, kTypeLabelW = 15, kTypeLabelH = 15;
+inline constexpr Rect kGainEdit{4, 124, 57, 19};
+inline constexpr Rect kQEdit{4, 144, 44, 19};
+inline constexpr Rect kQSpin{49, 144, 12, 19};
+inline constexpr Rect kFreqEdit{4, 164, 57, 19};
+inline constexpr Rect kTypeList{2, 184, 61, 20};
 }  // namespace strip
 
 std::span<const ControlRow> ControlRows();

@@ -30,10 +30,15 @@ namespace {
 // Room below the graph image for the frequency labels.
 constexpr int kGraphBottomMargin = 24;
 
-// The groups beside the graph, top to bottom.
-constexpr const char* kRightColumnGroups[] = {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"};
-constexpr int kRightColumnTop = 3;
-constexpr int kRightColumnGap = 4;
+// The groups above the graph, left to right; the visible ones close up at the right edge.
+constexpr const char* kGraphStripGroups[] = {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"};
+constexpr int kGraphStripTop = 1;
+constexpr int kGraphStripGap = 4;
+// The strip of the graph panel above the graph pane, holding those groups, and the pane's
+// margins at the panel's left and right edges.
+constexpr int kGraphStrip = 26;
+constexpr int kGraphPaneLeft = 3;
+constexpr int kGraphPaneRight = 7;
 
 }  // namespace
 
@@ -123,7 +128,7 @@ void MainWindow::ConnectControls() {
   }
   tabs_.Connect();
   if (QWidget* panel = comps_.Widget("AdvPanel1")) panel->installEventFilter(this);
-  for (const char* group : kRightColumnGroups)
+  for (const char* group : kGraphStripGroups)
     if (QWidget* g = comps_.Widget(group)) g->installEventFilter(this);
 }
 
@@ -255,35 +260,39 @@ void MainWindow::LayoutClient() {
   const int top = kTitleHeight + kTopBarHeight;
   QWidget* panel = comps_.Widget("AdvPanel1");
   const bool panelShown = panel && !panel->isHidden();
-  const int panelH = std::max(246, h - top - kPageHeight);
+  // The pane keeps at least the design graph's height; the pages yield below the design size.
+  const int paneMinH = kGraphPanelTop + kGraphDesignHeight + kGraphBottomMargin;
+  const int panelH = std::max(kGraphStrip + paneMinH + 1, h - top - kPageHeight);
   // The pages keep their design width; a wider window centres them.
   const int pagesX = std::max(0, (w - kDesignWidth) / 2);
   const int pagesW = std::min(w, kDesignWidth);
   if (panelShown) {
-    place("AdvPanel1", 0, top, w, panelH);
-    place("FormPageItem", pagesX, top + panelH, pagesW, h - top - panelH);
+    place("FormPageItem", pagesX, top, pagesW, std::max(0, h - top - panelH));
+    place("AdvPanel1", 0, h - panelH, w, panelH);
   } else {
     place("FormPageItem", pagesX, top, pagesW, h - top);
   }
-  const int graphW = w - kRightColumn - 8;
-  place("AdvParentPane", 4, 3, graphW, panelH - 6);
+  const int paneW = w - kGraphPaneLeft - kGraphPaneRight;
+  const int paneH = panelH - kGraphStrip - 1;
+  place("AdvParentPane", kGraphPaneLeft, kGraphStrip, paneW, paneH);
   // The graph panel leaves the pane's left and bottom edges to the axis labels.
-  const int imageW = std::max(0, graphW - kGraphPanelLeft);
-  const int imageH = std::max(0, panelH - 6 - kGraphPanelTop - kGraphBottomMargin);
+  const int imageW = std::max(0, paneW - kGraphPanelLeft);
+  const int imageH = std::max(0, paneH - kGraphPanelTop - kGraphBottomMargin);
   place("AdvPanel2", kGraphPanelLeft, kGraphPanelTop, imageW, imageH);
   place("Image1", 0, 0, imageW, imageH);
   if (QWidget* pass = comps_.Widget("EQPassLabel"))
     pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
   moveX("Label3", imageW - 180);
-  // The right column: the visible groups stack from the top, without holes where hidden ones sit.
-  int columnY = kRightColumnTop;
-  for (const char* group : kRightColumnGroups) {
-    QWidget* g = comps_.Widget(group);
+  // The groups above the graph: the visible ones close up from the pane's right edge, without
+  // holes where hidden ones sit.
+  int columnX = kGraphPaneLeft + paneW;
+  for (auto it = std::rbegin(kGraphStripGroups); it != std::rend(kGraphStripGroups); ++it) {
+    QWidget* g = comps_.Widget(*it);
     if (!g) continue;
-    g->move(w - kRightColumn, columnY);
-    if (!g->isHidden()) columnY += g->height() + kRightColumnGap;
+    if (!g->isHidden()) columnX -= g->width();
+    g->move(columnX, kGraphStripTop);
+    if (!g->isHidden()) columnX -= kGraphStripGap;
   }
-  moveX("MusEQTrackBar1", w - kRightColumn);
   if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
     prompt->move((w - prompt->width()) / 2, (h - prompt->height()) / 2);
 }
@@ -312,7 +321,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
-    const bool column = std::any_of(std::begin(kRightColumnGroups), std::end(kRightColumnGroups),
+    const bool column = std::any_of(std::begin(kGraphStripGroups), std::end(kGraphStripGroups),
                                     [&](const char* g) { return watched == comps_.Widget(g); });
     if (column || watched == comps_.Widget("AdvPanel1")) LayoutClient();
   }

@@ -24,8 +24,8 @@ class MainWindow : public QWidget {
   static constexpr int kDesignHeight = 618;
   static constexpr int kTitleHeight = 25;
   static constexpr int kTopBarHeight = 36;
-  static constexpr int kPageHeight = 311;
-  static constexpr int kRightColumn = 150;
+  // The pages keep this height above the graph; the graph panel below takes the rest.
+  static constexpr int kPageHeight = 240;
 
   // Builds the pages. The features of the session are made next, on the window's components;
   // then FormCreate announces the form to them (showing the window runs it at the latest).

@@ -14,6 +14,8 @@
 #include "editor/widgets/controls/containers.h"
 #include "editor/widgets/controls/text_controls.h"
 #include "editor/widgets/controls/track_bar.h"
+#include "graphs/widgets/graph_image.h"
+#include "graphs/widgets/response_graph.h"
 #include "link/frames.h"
 #include "shell_fixture.h"
 
@@ -277,7 +279,7 @@ TEST(MainWindow, AnyEmptySpotMovesTheWindowButAControlDoesNot) {
       {"topGrop", {1, 18}, true},          // a gap of the top bar
       {"AdvTabSheet1_mus", {3, 3}, true},  // the page background
       {"AdvGroupBox14", {5, 5}, true},     // a group box
-      {"EQPassGrop", {2, 2}, true},        // the right column
+      {"EQPassGrop", {1, 12}, true},       // the groups above the graph
       {"AdvPanel1", {2, 2}, true},         // the frame around the graph
       {"MusHPFREBar", {10, 5}, false},     // a slider
       {"MusFreEdit2", {5, 5}, false},      // an edit
@@ -299,25 +301,97 @@ TEST(MainWindow, AnyEmptySpotMovesTheWindowButAControlDoesNot) {
   }
 }
 
-TEST(MainWindow, TheRightColumnStacksItsVisibleGroupsWithoutHoles) {
+TEST(MainWindow, TheGroupsAboveTheGraphCloseUpWithoutHoles) {
   Program p;
   p.Show();
   MainWindow& w = p.Main();
   for (int tab = 0; tab <= 8; ++tab) {
     SCOPED_TRACE(tab);
     w.Tabs().ClickTab(tab);
-    int y = 3;
+    const QWidget* pane = w.Components().Widget("AdvParentPane");
+    ASSERT_NE(pane, nullptr);
+    int right = pane->geometry().right() + 1;
     int shown = 0;
-    for (const char* name : {"SingleDiscoGrop", "EQPassGrop", "CopyGrop", "RzGroupBox19"}) {
+    for (const char* name : {"RzGroupBox19", "CopyGrop", "EQPassGrop", "SingleDiscoGrop"}) {
       QWidget* g = w.Components().Widget(name);
       ASSERT_NE(g, nullptr);
       if (g->isHidden()) continue;
       ++shown;
-      EXPECT_EQ(g->y(), y) << name;
-      EXPECT_EQ(g->x(), w.width() - MainWindow::kRightColumn) << name;
-      y += g->height() + 4;
+      EXPECT_EQ(g->geometry().right() + 1, right) << name;
+      EXPECT_GE(g->y(), 0) << name;
+      EXPECT_LE(g->geometry().bottom(), pane->y() - 1) << name;
+      right = g->x() - 4;
     }
     EXPECT_GT(shown, 0);
+    EXPECT_GE(right, 0);
+  }
+}
+
+// Visible registered controls under `parent`: each inside its parent, none over a sibling.
+// Unnamed helpers (a strip box's sliding contents) are looked through.
+// The graph's labels lie on its image by design: `stop` is checked but not looked into.
+void ExpectTidy(const FormComponents& c, const QWidget* parent, const QRect& room,
+                std::vector<std::string>& faults, const QWidget* stop = nullptr) {
+  std::vector<const QWidget*> kids;
+  for (const QWidget* k : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (k->isHidden() || k->isWindow()) continue;
+    if (!c.Find(k->objectName())) {
+      ExpectTidy(c, k, k->rect(), faults, stop);
+      continue;
+    }
+    const std::string name = k->objectName().toStdString();
+    if (!room.contains(k->geometry()))
+      faults.push_back(name + " clipped by " + parent->objectName().toStdString());
+    // A later sibling that covers an earlier one whole stands in for it (the echo B group over
+    // the reverb groups); a partial cover hides a part of a control.
+    for (const QWidget* o : kids)
+      if (o->geometry().intersects(k->geometry()) && !k->geometry().contains(o->geometry()))
+        faults.push_back(name + " over " + o->objectName().toStdString());
+    kids.push_back(k);
+    if (k != stop) ExpectTidy(c, k, k->rect(), faults, stop);
+  }
+}
+
+TEST(MainWindow, AtTheDesignSizeTheGraphSitsBelowTidyPages) {
+  Program p;
+  p.Show();
+  MainWindow& w = p.Main();
+  ASSERT_EQ(w.size(), QSize(MainWindow::kDesignWidth, MainWindow::kDesignHeight));
+  FormComponents& c = w.Components();
+  auto* pages = c.Get<PageControl>("FormPageItem");
+  ASSERT_NE(pages, nullptr);
+  struct View {
+    int tab;
+    const char* button;  // pressed after the tab, or null
+  };
+  // Every tab, and the effect page's three views.
+  const View views[] = {{0, nullptr},           {1, nullptr},           {2, nullptr},         {3, nullptr},
+                        {4, "EchoAToolButton"}, {4, "EchoBToolButton"}, {4, "RvbToolButton"}, {5, nullptr},
+                        {6, nullptr},           {7, nullptr},           {8, nullptr},         {9, nullptr}};
+  for (const View& v : views) {
+    SCOPED_TRACE(v.tab);
+    w.Tabs().ClickTab(v.tab);
+    if (v.button) emit c.Get<BmpButton>(v.button)->Clicked();
+    QWidget* sheet = pages->currentWidget();
+    ASSERT_NE(sheet, nullptr);
+    SCOPED_TRACE(sheet->objectName().toStdString() + (v.button ? std::string(" ") + v.button : ""));
+    std::vector<std::string> faults;
+    ExpectTidy(c, sheet, sheet->rect(), faults);
+    for (const std::string& f : faults) ADD_FAILURE() << f;
+    if (v.tab == 9) continue;  // the system page has the whole height
+    auto* graph = w.findChild<ResponseGraph*>();
+    ASSERT_NE(graph, nullptr);
+    const QWidget* image = graph->Image1();
+    ASSERT_NE(image, nullptr);
+    EXPECT_TRUE(image->isVisible());
+    EXPECT_EQ(image->size(), QSize(1142, 256));
+    const QRect onWindow(image->mapTo(&w, QPoint(0, 0)), image->size());
+    EXPECT_GE(onWindow.top(), pages->geometry().bottom() + 1);
+    EXPECT_LE(onWindow.bottom(), w.height() - 1);
+    QWidget* panel = c.Widget("AdvPanel1");
+    std::vector<std::string> panelFaults;
+    ExpectTidy(c, panel, panel->rect(), panelFaults, c.Widget("AdvParentPane"));
+    for (const std::string& f : panelFaults) ADD_FAILURE() << f;
   }
 }
 

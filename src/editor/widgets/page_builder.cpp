@@ -291,13 +291,15 @@ class Builder {
       const int labelW = LabelWidthOf(*g);
       auto* box = dynamic_cast<GroupBox*>(comps_.Find(group));
       const int top = (box ? box->CaptionHeight() : 0) + g->lineY + r.line * g->pitch;
+      // Tightly pitched groups get lower lines rather than overlapping ones.
+      const int lineH = std::min(kLineHeight, g->pitch - 1);
       if (r.zh[0] || r.labelName[0]) {
         const QString labelName = r.labelName[0] ? Text(r.labelName) : name + "Label";
-        MakeLabel(parent, labelName, r.zh, r.en, Rect{g->lineX, top, labelW, kLineHeight}, r.flags);
+        MakeLabel(parent, labelName, r.zh, r.en, Rect{g->lineX, top, labelW, lineH}, r.flags);
       }
       const int x = g->lineX + labelW + kGap;
       right = g->at.w - 6;
-      ctl = Rect{x, top, right - x, kLineHeight};
+      ctl = Rect{x, top, right - x, lineH};
       // Panes line up in a group where some lines end in a button.
       if (GroupHasSideButtons(group)) ctl.w -= kSideW + kGap;
       if (r.pane[0]) ctl.w -= paneW + kGap;
