@@ -213,7 +213,8 @@ TEST_F(Language, TheStatusWindowFollows) {
   EXPECT_EQ(copy(), Caption("LinkLabel"));
   EXPECT_TRUE(status.isVisible());
   // Texts shown later come in the language of that moment.
-  ASSERT_TRUE(StepUntil([&] { return Link().Timer2().Running(); }));
+  // The full read's first step shows its status once the unit has answered the probe.
+  ASSERT_TRUE(StepUntil([&] { return Link().Timer2().Running() && copy() != "Search..."; }));
   EXPECT_EQ(copy(), "Linking...");
   ClickLanguageButton();
   EXPECT_EQ(status.windowTitle(), U("设备状态"));
