@@ -36,9 +36,6 @@ enum class StartupStep {
 class EditorSession : public QObject {
   Q_OBJECT
  public:
-  // The view block number that stands for every block.
-  static constexpr int kAllBlocks = 100;
-
   EditorSession();
   ~EditorSession() override;
   EditorSession(const EditorSession&) = delete;

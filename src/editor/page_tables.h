@@ -53,6 +53,11 @@ enum class Items : std::uint8_t { None, FilterTypes, BandTypes, Inputs, InputLev
 // Picture set of a button.
 enum class Look : std::uint8_t { Plain, Tab, Phase, Window, Led, Tool };
 
+// The tab buttons, in the order of their Tag (the tab index).
+inline constexpr std::array<const char*, 10> kTabButtons{
+    "FormMusTabBtn",  "FormDYNBtn",    "FormMICATabBtn", "FormHintTabBtn", "FormEFFTabBtn",
+    "FormMAINTabBtn", "FormSURTabBtn", "FormCENTabBtn",  "FormSUBTabBtn",  "FormSysTabBtn"};
+
 inline constexpr int kNoAddress = -1;
 constexpr int Addr(int block, int index) {
   return block * 256 + index;

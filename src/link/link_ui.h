@@ -43,7 +43,7 @@ class LinkUi {
   virtual void SetFirstCheckState(int state) = 0;
 
   virtual void HideHiddenPageTab() = 0;  // FormHintTabBtn
-  // Link up: RefreshPage(100), then the current page's curve address and that page again.
+  // Link up: RefreshPage(kAllBlocks), then the current page's curve address and that page again.
   virtual void RefreshAllPages() = 0;
   virtual void ShowMainWindow() = 0;
 

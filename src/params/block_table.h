@@ -10,6 +10,8 @@ inline constexpr int kBlockCount = 31;
 inline constexpr int kBlockWords = 246;
 inline constexpr int kStatusBlock = 30;
 inline constexpr int kDeqBandStart = 258;  // marker: the dynamic EQ lays out its bands 10 words apart
+// The view block number that stands for every block (refreshes, band resets).
+inline constexpr int kAllBlocks = 100;
 
 // Curve groups: which default bands, graph and highlight a block uses.
 enum CurveGroup : int {

@@ -173,13 +173,13 @@ void ParamStore::ResetBands(int sel) {
         SetDevice(b * 256 + BankIndex(b, i), v);
         if (!viewToo) continue;
         SetView(b * 256 + i, v);
-        if (sel != 100) SetParamPaced(b * 256 + i, v);
+        if (sel != kAllBlocks) SetParamPaced(b * 256 + i, v);
       }
     }
   };
   for (int b = 0; b <= 27; ++b)
-    if (sel == 100 || sel == b) writeBands(b, true);
-  if (sel == 100) {
+    if (sel == kAllBlocks || sel == b) writeBands(b, true);
+  if (sel == kAllBlocks) {
     // The right music bank exists only in the device image; the selection is put back as it was.
     const int keep = sel_.MusChannelSel;
     sel_.MusChannelSel = kMusRight;

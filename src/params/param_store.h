@@ -53,7 +53,7 @@ class ParamStore {
   const EditSelection& Selection() const { return sel_; }
 
   void SetEditSender(EditSender* sender) { sender_ = sender; }
-  // Called after ResetBands with the block (or 100 for all pages) whose controls need a refresh.
+  // Called after ResetBands with the block (or kAllBlocks for all pages) whose controls need a refresh.
   void SetRefreshHook(std::function<void(int)> hook) { refreshHook_ = std::move(hook); }
   // Called at the end of RefreshView so the editor can re-tag its right-channel controls.
   void SetRebindHook(std::function<void()> hook) { rebindHook_ = std::move(hook); }

@@ -5,10 +5,10 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include "editor/editor_session.h"
 #include "editor/widgets/controls/bmp_button.h"
 #include "editor/widgets/controls/text_controls.h"
 #include "editor/widgets/editor_binding.h"
-#include "editor/editor_session.h"
 #include "editor/widgets/form_components.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
@@ -105,13 +105,13 @@ void AccessControl::Connect() {
     }
   }
 
-  if (auto* b = comps_.Get<BmpButton>("RzBmpButton118"))
+  if (auto* b = comps_.Get(handle::RzBmpButton118))
     connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton118Click(); });
-  if (auto* b = comps_.Get<BmpButton>("RzBmpButton4"))
+  if (auto* b = comps_.Get(handle::RzBmpButton4))
     connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton4Click(); });
-  if (auto* pane = comps_.Get<StatusPane>("SysEffNormalVolPane"))
+  if (auto* pane = comps_.Get(handle::SysEffNormalVolPane))
     connect(pane, &StatusPane::DoubleClicked, this, [this] { SysEffNormalVolPaneDblClick(); });
-  if (auto* label = comps_.Get<Label>("LinkLabel"))
+  if (auto* label = comps_.Get(handle::LinkLabel))
     connect(label, &Label::DoubleClicked, this, [this] { SysEffNormalVolPaneDblClick(); });
 }
 
@@ -218,7 +218,7 @@ void AccessControl::RzBmpButton118Click() {
     return;
   }
   if (outcome == access::LevelUnlock::Unlocked)
-    if (QWidget* group = comps_.Widget("SysUserMangerGrop")) group->setEnabled(true);
+    if (QWidget* group = comps_.Widget(handle::SysUserMangerGrop)) group->setEnabled(true);
 }
 
 void AccessControl::RzBmpButton4Click() {
@@ -227,7 +227,7 @@ void AccessControl::RzBmpButton4Click() {
   const bool unlocks = access::UnlocksFirstCheck(session_.Store().Unit, field->text().toStdString());
   field->clear();
   if (!unlocks) return;
-  if (QWidget* prompt = comps_.Widget("FirstCheckGrop")) prompt->hide();
+  if (QWidget* prompt = comps_.Widget(handle::FirstCheckGrop)) prompt->hide();
   for (const char* name : kLockedByPrompt)
     if (QWidget* w = comps_.Widget(name)) w->setEnabled(true);
   // A plain notice: the application's title as caption.
@@ -244,7 +244,7 @@ void AccessControl::SysEffNormalVolPaneDblClick() {
 void AccessControl::SysLogoEditKeyPress(char key) {
   if (key != access::kEnter) return;
   QLineEdit* field = Field("SysLogoEdit");
-  QWidget* tab = comps_.Widget("FormHintTabBtn");
+  QWidget* tab = comps_.Widget(handle::FormHintTabBtn);
   if (!field || !tab) return;
   if (!access::AccessCodeMatches(field->text().toStdString())) {
     tab->hide();
@@ -270,11 +270,11 @@ void AccessControl::FirstConnectionCheck() {
   if (!access::LocksAtRefresh(s.FirstCheckState, session_.Store().View(PanelSwitchAddr))) return;
   s.FirstCheckState = access::kLockApplied;
   binding_.Tabs().ClickTab(9);
-  if (QWidget* prompt = comps_.Widget("FirstCheckGrop")) {
+  if (QWidget* prompt = comps_.Widget(handle::FirstCheckGrop)) {
     prompt->show();
     prompt->raise();
   }
-  if (QWidget* edit = comps_.Widget("PanelPassWordEdit")) edit->setFocus();
+  if (QWidget* edit = comps_.Widget(handle::PanelPassWordEdit)) edit->setFocus();
   for (const char* name : kLockedByPrompt)
     if (QWidget* w = comps_.Widget(name)) w->setEnabled(false);
 }

@@ -46,6 +46,12 @@ int RunMorvelin(int argc, char** argv, const StartupOptions& options) {
   app.setQuitOnLastWindowClosed(false);
   Morvelin program(options);
   MainWindow& main = program.Form1();
+  // A control the code needs that the pages did not build is a fault of this build: refuse to run.
+  if (!main.BuildProblems().isEmpty()) {
+    std::fprintf(stderr, "morvelin: the window is incomplete: %s\n",
+                 qPrintable(main.BuildProblems().join("; ")));
+    return 1;
+  }
   // Closing the main window ends the program, whatever else is still shown.
   QObject::connect(&main, &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
   bool benchDone = false;

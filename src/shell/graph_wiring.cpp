@@ -15,7 +15,6 @@ namespace morvelin {
 
 namespace {
 
-constexpr int kAllBlocks = EditorSession::kAllBlocks;
 const QString kHighPassHint = QStringLiteral("20");
 const QString kLowPassHint = QStringLiteral("21");
 
@@ -34,21 +33,21 @@ GraphWiring::~GraphWiring() {
 
 void GraphWiring::FormCreate(FormComponents& comps) {
   if (graph_) return;
-  panel_ = comps.Widget("AdvPanel2");
-  QWidget* pane = comps.Widget("AdvParentPane");
+  panel_ = comps.Widget(handle::AdvPanel2);
+  QWidget* pane = comps.Widget(handle::AdvParentPane);
   if (!panel_ || !pane) return;
-  if (auto* black = comps.Get<Panel>("AdvParentPane")) black->SetFill(Qt::black);
+  if (auto* black = comps.Get(handle::AdvParentPane)) black->SetFill(Qt::black);
   graph_ = new ResponseGraph(host_, pane, panel_);
   graph_->setObjectName(QStringLiteral("GraphView"));
   // The graph draws its own image and value label; the form's stand-ins stay out of sight.
   for (const char* standIn : {"Image1", "EQlabel"})
     if (QWidget* w = comps.Widget(standIn)) w->hide();
-  passStandIn_ = comps.Widget("EQPassLabel");
+  passStandIn_ = comps.Widget(handle::EQPassLabel);
   if (passStandIn_) {
     passStandIn_->installEventFilter(this);
     graph_->ShowEqPass(!passStandIn_->isHidden());
   }
-  if (QWidget* label3 = comps.Widget("Label3")) {
+  if (QWidget* label3 = comps.Widget(handle::Label3)) {
     label3->raise();
     // It lies over the top right of the image, where a band point may be dragged.
     label3->setAttribute(Qt::WA_TransparentForMouseEvents);

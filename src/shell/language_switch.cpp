@@ -90,7 +90,7 @@ LanguageSwitch::LanguageSwitch(EditorSession& session, FormComponents& component
 
 void LanguageSwitch::FormCreate() {
   if (button_) return;
-  button_ = comps_.Get<BmpButton>("RzToolButton11");
+  button_ = comps_.Get(handle::RzToolButton11);
   if (!button_) return;
   // The form hides it; without it the window could not be turned to English.
   button_->show();

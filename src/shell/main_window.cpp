@@ -54,6 +54,7 @@ MainWindow::MainWindow(EditorSession& session)
   resize(kDesignWidth, kDesignHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   buildProblems_ = BuildPages(this, comps_);
+  buildProblems_ << HandleProblems(comps_);
   ConnectControls();
   timer1_.setInterval(10);
   connect(&timer1_, &QTimer::timeout, this, [this] { session_.Tick(); });
@@ -80,19 +81,19 @@ void MainWindow::ConnectControls() {
   white("RzLabel9");
   white("EQlabel");
   white("Label3");
-  if (auto* pass = comps_.Get<Label>("EQPassLabel")) {
+  if (auto* pass = comps_.Get(handle::EQPassLabel)) {
     pass->setFont(desk::Font(20, true));
     pass->SetCaptionColor(QColor(255, 80, 80));
   }
-  if (auto* status = comps_.Get<Label>("LinkLabel")) {
+  if (auto* status = comps_.Get(handle::LinkLabel)) {
     status->SetCaptionColor(QColor(kOfflineColour.red, kOfflineColour.green, kOfflineColour.blue));
     status->SetHalo(true);
   }
-  if (auto* top = comps_.Get<GroupBox>("topGrop"))
+  if (auto* top = comps_.Get(handle::topGrop))
     top->SetColors(QColor(0x7a, 0x7a, 0x7a), QColor(0x50, 0x50, 0x50));
-  if (auto* bar = comps_.Get<Panel>("TopTileGrop")) bar->SetFill(QColor(0x7a, 0x7a, 0x7a));
-  if (auto* panel = comps_.Get<Panel>("AdvPanel1")) panel->SetFill(QColor(0x80, 0x80, 0x80));
-  if (auto* graph = comps_.Get<Panel>("AdvPanel2")) graph->SetFill(QColor(0x12, 0x14, 0x16));
+  if (auto* bar = comps_.Get(handle::TopTileGrop)) bar->SetFill(QColor(0x7a, 0x7a, 0x7a));
+  if (auto* panel = comps_.Get(handle::AdvPanel1)) panel->SetFill(QColor(0x80, 0x80, 0x80));
+  if (auto* graph = comps_.Get(handle::AdvPanel2)) graph->SetFill(QColor(0x12, 0x14, 0x16));
 
   const std::pair<const char*, const char*> windowButtons[] = {
       {"RzBmpButton2", "—"}, {"RzBmpButton1", "□"}, {"RzBmpButton3", "✕"}};
@@ -102,18 +103,18 @@ void MainWindow::ConnectControls() {
       b->SetCaptionColor(Qt::white);
     }
   }
-  if (auto* b = comps_.Get<BmpButton>("RzBmpButton2"))
+  if (auto* b = comps_.Get(handle::RzBmpButton2))
     connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton2Click(); });
-  if (auto* b = comps_.Get<BmpButton>("RzBmpButton1"))
+  if (auto* b = comps_.Get(handle::RzBmpButton1))
     connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton1Click(); });
-  if (auto* b = comps_.Get<BmpButton>("RzBmpButton3"))
+  if (auto* b = comps_.Get(handle::RzBmpButton3))
     connect(b, &BmpButton::Clicked, this, [this] { RzBmpButton3Click(); });
 
-  if (auto* b = comps_.Get<BmpButton>("LinkBtn"))
+  if (auto* b = comps_.Get(handle::LinkBtn))
     connect(b, &BmpButton::Clicked, this, [this] {
       if (LinkController* link = Link()) link->LinkBtnClick(LinkController::Button::LinkBtn);
     });
-  if (auto* b = comps_.Get<BmpButton>("UnLinkBtn"))
+  if (auto* b = comps_.Get(handle::UnLinkBtn))
     connect(b, &BmpButton::Clicked, this, [this] {
       if (LinkController* link = Link()) link->LinkBtnClick(LinkController::Button::UnLinkBtn);
     });
@@ -127,7 +128,7 @@ void MainWindow::ConnectControls() {
         pane->SetCaption(QString::number(bar->Position()));
   }
   tabs_.Connect();
-  if (QWidget* panel = comps_.Widget("AdvPanel1")) panel->installEventFilter(this);
+  if (QWidget* panel = comps_.Widget(handle::AdvPanel1)) panel->installEventFilter(this);
   for (const char* group : kGraphStripGroups)
     if (QWidget* g = comps_.Widget(group)) g->installEventFilter(this);
 }
@@ -143,7 +144,7 @@ void MainWindow::FormCreate() {
 void MainWindow::FormShow() {
   session_.RunStartupStep(StartupStep::BuildRegistry);
   session_.RunStartupStep(StartupStep::BuildRegistry);
-  store_.ResetBands(EditorSession::kAllBlocks);
+  store_.ResetBands(kAllBlocks);
   try {
     if (LinkController* link = Link()) {
       link->FillPortList();
@@ -154,7 +155,8 @@ void MainWindow::FormShow() {
   }
   session_.RunStartupStep(StartupStep::EnsureFolders);
   session_.RunStartupStep(StartupStep::RefreshBackupList);
-  if (QWidget* prompt = comps_.Widget("FirstCheckGrop"); !prompt || prompt->isHidden()) tabs_.ClickTab(0);
+  if (QWidget* prompt = comps_.Widget(handle::FirstCheckGrop); !prompt || prompt->isHidden())
+    tabs_.ClickTab(0);
   timer1_.start();
   state_.StartupDone = true;
 }
@@ -258,7 +260,7 @@ void MainWindow::LayoutClient() {
   moveX("UnLinkBtn", w - 70);
 
   const int top = kTitleHeight + kTopBarHeight;
-  QWidget* panel = comps_.Widget("AdvPanel1");
+  QWidget* panel = comps_.Widget(handle::AdvPanel1);
   const bool panelShown = panel && !panel->isHidden();
   // The pane keeps at least the design graph's height; the pages yield below the design size.
   const int paneMinH = kGraphPanelTop + kGraphDesignHeight + kGraphBottomMargin;
@@ -280,7 +282,7 @@ void MainWindow::LayoutClient() {
   const int imageH = std::max(0, paneH - kGraphPanelTop - kGraphBottomMargin);
   place("AdvPanel2", kGraphPanelLeft, kGraphPanelTop, imageW, imageH);
   place("Image1", 0, 0, imageW, imageH);
-  if (QWidget* pass = comps_.Widget("EQPassLabel"))
+  if (QWidget* pass = comps_.Widget(handle::EQPassLabel))
     pass->move((imageW - pass->width()) / 2, (imageH - pass->height()) / 2);
   moveX("Label3", imageW - 180);
   // The groups above the graph: the visible ones close up from the pane's right edge, without
@@ -293,7 +295,7 @@ void MainWindow::LayoutClient() {
     g->move(columnX, kGraphStripTop);
     if (!g->isHidden()) columnX -= kGraphStripGap;
   }
-  if (QWidget* prompt = comps_.Widget("FirstCheckGrop"))
+  if (QWidget* prompt = comps_.Widget(handle::FirstCheckGrop))
     prompt->move((w - prompt->width()) / 2, (h - prompt->height()) / 2);
 }
 
@@ -323,7 +325,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
     const bool column = std::any_of(std::begin(kGraphStripGroups), std::end(kGraphStripGroups),
                                     [&](const char* g) { return watched == comps_.Widget(g); });
-    if (column || watched == comps_.Widget("AdvPanel1")) LayoutClient();
+    if (column || watched == comps_.Widget(handle::AdvPanel1)) LayoutClient();
   }
   return QWidget::eventFilter(watched, event);
 }

@@ -55,11 +55,11 @@ QTableWidgetItem* Cell(const QString& text) {
 }  // namespace
 
 WidgetPresetView::WidgetPresetView(const FormComponents& components)
-    : modeBox_(components.Get<ComboBox>("SysModeBox")),
-      modeEdit_(components.Get<Edit>("PresetModeEdit")),
-      currentMode_(components.Get<Label>("CurrentModeLabel")),
-      grid_(components.Get<ListEditor>("ValueListEditor1")),
-      fileEdit_(components.Get<Edit>("FileEdit")) {
+    : modeBox_(components.Get(handle::SysModeBox)),
+      modeEdit_(components.Get(handle::PresetModeEdit)),
+      currentMode_(components.Get(handle::CurrentModeLabel)),
+      grid_(components.Get(handle::ValueListEditor1)),
+      fileEdit_(components.Get(handle::FileEdit)) {
   // Names are read from their start, unlike the centred value edits.
   for (Edit* e : {modeEdit_, fileEdit_})
     if (e) e->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -43,9 +43,9 @@ void PresetWiring::Connect(MainWindow& window) {
       QObject::connect(b, &BmpButton::Clicked, &context_,
                        [this, which] { manager_.SysLoadModeBtnClick(which); });
   }
-  if (auto* b = c.Get<BmpButton>("RzBmpButton120"))
+  if (auto* b = c.Get(handle::RzBmpButton120))
     QObject::connect(b, &BmpButton::Clicked, &context_, [this] { manager_.RzBmpButton120Click(); });
-  if (auto* b = c.Get<BmpButton>("RzBmpButton119"))
+  if (auto* b = c.Get(handle::RzBmpButton119))
     QObject::connect(b, &BmpButton::Clicked, &context_, [this] { manager_.RzBmpButton119Click(); });
   if (ListEditor* grid = view_.Grid()) {
     QObject::connect(grid, &QTableWidget::cellClicked, &context_,

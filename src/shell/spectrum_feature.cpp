@@ -1,8 +1,8 @@
 #include "shell/spectrum_feature.h"
 
+#include "editor/editor_session.h"
 #include "editor/widgets/controls/bmp_button.h"
 #include "editor/widgets/editor_binding.h"
-#include "editor/editor_session.h"
 #include "editor/widgets/form_components.h"
 #include "platform/qt_audio_capture.h"
 #include "shell/graph_wiring.h"
@@ -26,9 +26,9 @@ SpectrumFeature::~SpectrumFeature() {
 void SpectrumFeature::StartSpectrumCapture(FormComponents& comps) {
   if (spectrum_ || !graph_.Graph()) return;
   spectrum_ = std::make_unique<GraphSpectrum>(*graph_.Graph(), graph_.Host(), *capture_);
-  if (auto* b = comps.Get<BmpButton>("PinPPBtn"))
+  if (auto* b = comps.Get(handle::PinPPBtn))
     connect(b, &BmpButton::Clicked, this, [this, b] { PinPPBtnClick(*b); });
-  if (auto* b = comps.Get<BmpButton>("PinDCFBtn"))
+  if (auto* b = comps.Get(handle::PinDCFBtn))
     connect(b, &BmpButton::Clicked, this, [this, b] { PinDCFBtnClick(*b); });
   spectrum_->StartSpectrumCapture();
 }

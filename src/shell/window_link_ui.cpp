@@ -26,12 +26,12 @@ void WindowLinkUi::SetFirstCheckState(int state) {
 }
 
 void WindowLinkUi::HideHiddenPageTab() {
-  if (QWidget* tab = window_.Components().Widget("FormHintTabBtn")) tab->hide();
+  if (QWidget* tab = window_.Components().Widget(handle::FormHintTabBtn)) tab->hide();
 }
 
 void WindowLinkUi::RefreshAllPages() {
   EditorState& s = window_.State();
-  window_.Session().RefreshPage(EditorSession::kAllBlocks);
+  window_.Session().RefreshPage(kAllBlocks);
   s.PageAddress = window_.Tabs().PageCaptions(s.CurrentTab);
   window_.Session().RefreshPage(s.PageBlock);
 }
@@ -41,25 +41,25 @@ void WindowLinkUi::ShowMainWindow() {
 }
 
 void WindowLinkUi::SetLinkStatus(const std::string& caption, const std::string& hint) {
-  if (Control* label = window_.Components().Find("LinkLabel")) {
+  if (Control* label = window_.Components().Find(handle::LinkLabel)) {
     label->SetCaption(QString::fromStdString(caption));
     label->SetHint(QString::fromStdString(hint));
   }
 }
 
 void WindowLinkUi::SetLinkColour(Rgb colour) {
-  if (Control* label = window_.Components().Find("LinkLabel"))
+  if (Control* label = window_.Components().Find(handle::LinkLabel))
     label->SetCaptionColor(QColor(colour.red, colour.green, colour.blue));
 }
 
 void WindowLinkUi::SetLinkButton(bool pressed, const std::string& caption) {
   const FormComponents& c = window_.Components();
-  if (auto* link = c.Get<BmpButton>("LinkBtn")) {
+  if (auto* link = c.Get(handle::LinkBtn)) {
     link->SetDown(pressed);
     link->SetCaption(QString::fromStdString(caption));
     link->SetCaptionColor(pressed ? Qt::white : Qt::black);
   }
-  if (auto* unlink = c.Get<BmpButton>("UnLinkBtn")) unlink->SetDown(!pressed);
+  if (auto* unlink = c.Get(handle::UnLinkBtn)) unlink->SetDown(!pressed);
 }
 
 void WindowLinkUi::SetModeList(const std::array<std::string, kModeNameSlots>& entries) {
@@ -68,7 +68,7 @@ void WindowLinkUi::SetModeList(const std::array<std::string, kModeNameSlots>& en
     presets_->ModeSaved();
     return;
   }
-  auto* box = window_.Components().Get<ComboBox>("SysModeBox");
+  auto* box = window_.Components().Get(handle::SysModeBox);
   if (!box) return;
   const int keep = box->currentIndex();
   box->clear();
@@ -78,7 +78,7 @@ void WindowLinkUi::SetModeList(const std::array<std::string, kModeNameSlots>& en
 }
 
 void WindowLinkUi::SetDeviceId(const std::string& caption) {
-  if (Control* label = window_.Components().Find("DeviceIDLabel"))
+  if (Control* label = window_.Components().Find(handle::DeviceIDLabel))
     label->SetCaption(QString::fromStdString(caption));
 }
 

@@ -63,7 +63,7 @@ std::string TextOf(std::span<const std::uint8_t> data) {
 }  // namespace
 
 VirtualUnit::VirtualUnit() {
-  mem_->store.ResetBands(100);
+  mem_->store.ResetBands(kAllBlocks);
   for (const BlockPreset& p : kInitialWords)
     for (int b = p.firstBlock; b <= p.lastBlock; ++b)
       for (const Preset& w : p.words) SetWord(b, w.index, w.value);

@@ -38,7 +38,7 @@ TEST(DemoUnit, FullReadShowsTheUnitRefreshSendsNothingAndOneSliderWritesOneFrame
 
   p.clock.Advance(50);
   unit.ClearReceived();
-  p.app.Features().binding.RefreshPage(100);
+  p.app.Features().binding.RefreshPage(kAllBlocks);
   p.clock.Advance(200);
   EXPECT_TRUE(EditsReceived(unit).empty());
 

@@ -21,7 +21,7 @@ TEST(RefreshPage, ShowsStoredValuesAndWritesNothing) {
   w.store.DeviceImage[0][4] = 3;      // HP type
   w.store.DeviceImage[30][20] = 2;    // input IN2
   w.store.DeviceImage[30][5] = 4321;  // panel password word: the stand-in must not touch it
-  w.Binding().RefreshPage(100);
+  w.Binding().RefreshPage(kAllBlocks);
   EXPECT_EQ(w.Find("MusPitchPane")->Caption(), "3");
   EXPECT_EQ(w.Get<TrackBar>("MusPitchBar")->Position(), 10);
   EXPECT_EQ(w.Find("MusGainEdit1")->Caption(), "-4.0");

@@ -17,8 +17,8 @@ TEST(EditorSession, TheStoreAsksForItsRefreshesThroughTheSession) {
   QObject context;
   QObject::connect(&session, &EditorSession::RefreshRequested, &context,
                    [&](int block) { refreshed.push_back(block); });
-  session.Store().ResetBands(EditorSession::kAllBlocks);
-  EXPECT_EQ(refreshed, std::vector<int>{EditorSession::kAllBlocks});
+  session.Store().ResetBands(kAllBlocks);
+  EXPECT_EQ(refreshed, std::vector<int>{kAllBlocks});
 }
 
 TEST(EditorSession, AnEffectToolClickIsHandledOnlyWhenAFeatureCarriesItOut) {

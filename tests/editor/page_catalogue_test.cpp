@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <memory>
 
+#include "editor/widgets/control_handles.h"
 #include "editor/widgets/controls/bmp_button.h"
 #include "editor/widgets/controls/combo_box.h"
 #include "editor/widgets/controls/containers.h"
@@ -45,6 +46,29 @@ constexpr int A(int block, int index) {
 TEST_F(Pages, BuildWithoutProblems) {
   EXPECT_TRUE(problems_->isEmpty()) << problems_->join("; ").toStdString();
   EXPECT_GT(comps_->Count(), 900);
+}
+
+TEST_F(Pages, EveryHandleNamesAControlOfItsClass) {
+  const QStringList problems = HandleProblems(*comps_);
+  EXPECT_TRUE(problems.isEmpty()) << problems.join("; ").toStdString();
+  EXPECT_EQ(comps_->Get(handle::LinkBtn), comps_->Find("LinkBtn"));
+  EXPECT_EQ(comps_->Widget(handle::topGrop)->objectName(), "topGrop");
+}
+
+TEST(ControlHandles, MissingOrMistypedControlsAreReported) {
+  FormComponents none;
+  const QStringList missing = HandleProblems(none);
+  EXPECT_GT(missing.size(), 40);
+  EXPECT_TRUE(missing.contains("no control LinkBtn"));
+  EXPECT_EQ(none.Get(handle::LinkBtn), nullptr);
+
+  // A control of another class under a handle's name is refused, not cast to null quietly.
+  QWidget client;
+  FormComponents wrong;
+  auto* label = new Label(&client);
+  label->setObjectName("LinkBtn");
+  ASSERT_TRUE(wrong.Add(label));
+  EXPECT_TRUE(HandleProblems(wrong).contains("LinkBtn is not a BmpButton"));
 }
 
 struct SliderCase {

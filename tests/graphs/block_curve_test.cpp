@@ -15,7 +15,7 @@ namespace {
 struct BlockCurveTest : ::testing::Test {
   EditSelection sel;
   ParamStore store{sel};
-  void SetUp() override { store.ResetBands(100); }
+  void SetUp() override { store.ResetBands(kAllBlocks); }
 
   void SetBand(int block, int typeWord, int type, int freq, int gain, int q, int shelfQ) {
     const int words[5] = {type, freq, gain, q, shelfQ};

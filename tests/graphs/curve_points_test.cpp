@@ -37,7 +37,7 @@ struct CurveBandsTest : ::testing::Test {
   EditSelection sel;
   ParamStore store{sel};
   CurveBands bands{};
-  void SetUp() override { store.ResetBands(100); }
+  void SetUp() override { store.ResetBands(kAllBlocks); }
   void SetGain(int block, int band, int word) { store.DeviceImage[block][21 + 5 * band + 2] = word; }
   std::vector<CurveEntry> Entries() { return CurveEntries(store.DeviceImage[6], 6); }
 };

@@ -41,7 +41,7 @@ class FakeGraphHost : public GraphHost {
   static constexpr int kFreqKind = 2, kGainKind = 3, kQKind = 4, kFilterPaneKind = 6;
 
   FakeGraphHost() {
-    store.ResetBands(100);
+    store.ResetBands(kAllBlocks);
     // The editor presets the low-pass frequencies below the bypass entry.
     for (const CurveLayout& l : kCurveLayouts)
       if (l.lowPassWord >= 0) store.DeviceImage[l.block][l.lowPassWord + 1] = 360;

@@ -120,7 +120,7 @@ TEST_F(StoreTest, ActiveQWordFollowsTheBandType) {
 TEST_F(StoreTest, ResetAllWritesDefaultBandsEverywhereWithoutSending) {
   int refreshed = -1;
   store.SetRefreshHook([&](int sel) { refreshed = sel; });
-  store.ResetBands(100);
+  store.ResetBands(kAllBlocks);
   EXPECT_EQ(refreshed, 100);
   EXPECT_TRUE(sender.sent.empty());
   EXPECT_EQ(sel.MusChannelSel, kMusLinked);

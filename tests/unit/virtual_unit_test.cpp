@@ -531,7 +531,7 @@ TEST(VirtualUnitTest, StartsAsAPlausibleUnit) {
   VirtualUnit unit;
   EditSelection selection;
   ParamStore bands(selection);
-  bands.ResetBands(100);
+  bands.ResetBands(kAllBlocks);
   for (int b = 0; b < kBlockCount; ++b)
     for (int i = 0; i < kBlockWords; ++i)
       if (bands.DeviceImage[b][i] != 0) {

@@ -63,7 +63,7 @@ void BandEditing::Connect(QWidget* window) {
     for (int n = 1; n <= s.strips; ++n)
       if (auto* title = comps_.Get<Label>(NumberedName(s.title, n)))
         connect(title, &Label::Clicked, this, [this, title] { MusEQPointLabel1Click(title); });
-  if (auto* b = comps_.Get<BmpButton>("EQResetBtn"))
+  if (auto* b = comps_.Get(handle::EQResetBtn))
     connect(b, &BmpButton::Clicked, this, [this] { EQResetBtnClick(); });
   qApp->installEventFilter(this);
 }
@@ -296,8 +296,8 @@ void BandEditing::EQResetBtnClick() {
 }
 
 void BandEditing::UpdateResetButton() {
-  QWidget* reset = comps_.Widget("EQResetBtn");
-  QWidget* group = comps_.Widget("EQPassGrop");
+  QWidget* reset = comps_.Widget(handle::EQResetBtn);
+  QWidget* group = comps_.Widget(handle::EQPassGrop);
   if (!reset) return;
   const bool pass =
       binding_.Flags()
@@ -306,13 +306,13 @@ void BandEditing::UpdateResetButton() {
 }
 
 void BandEditing::MusEQAllpassBtnClick() {
-  auto* button = comps_.Get<BmpButton>("MusEQAllpassBtn");
+  auto* button = comps_.Get(handle::MusEQAllpassBtn);
   if (!button) return;
   const int on = binding_.SwitchState(button, 12);
   binding_.Flags().AllPassState[static_cast<std::size_t>(std::clamp(state_.PageBlock, 0, kBlockCount - 1))] =
       on;
   binding_.Store().SetParam(button->Tag(), on);
-  if (QWidget* label = comps_.Widget("EQPassLabel")) label->setVisible(on != 0);
+  if (QWidget* label = comps_.Widget(handle::EQPassLabel)) label->setVisible(on != 0);
   UpdateResetButton();
 }
 

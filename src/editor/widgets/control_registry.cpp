@@ -1,16 +1,24 @@
 #include "editor/widgets/control_registry.h"
 
+#include <initializer_list>
+#include <span>
+
 #include "editor/binding_entries.h"
+#include "editor/page_tables.h"
 #include "editor/widgets/form_components.h"
 
 namespace morvelin {
 
 namespace {
 
-std::vector<Control*> Lookup(const FormComponents& comps, std::initializer_list<const char*> names) {
+std::vector<Control*> Lookup(const FormComponents& comps, std::span<const char* const> names) {
   std::vector<Control*> out;
   for (const char* n : names) out.push_back(comps.Find(QString::fromUtf8(n)));
   return out;
+}
+
+std::vector<Control*> Lookup(const FormComponents& comps, std::initializer_list<const char*> names) {
+  return Lookup(comps, std::span<const char* const>(names.begin(), names.size()));
 }
 
 std::vector<Control*> Numbered(const FormComponents& comps, const char* stem, int count) {
@@ -30,7 +38,7 @@ void ControlRegistry::Fill(const FormComponents& comps) {
   std::fill(readout_.begin(), readout_.end(), nullptr);
   std::fill(aux_.begin(), aux_.end(), std::array<Control*, kAuxSlots>{});
   addresses_.clear();
-  example_ = comps.Find("Example");
+  example_ = comps.Find(handle::Example);
 
   for (const BindingEntry& e : BindingEntries()) {
     if (!InTable(e.address)) continue;
@@ -42,9 +50,7 @@ void ControlRegistry::Fill(const FormComponents& comps) {
     addresses_.push_back(e.address);
   }
 
-  TabButtons =
-      Lookup(comps, {"FormMusTabBtn", "FormDYNBtn", "FormMICATabBtn", "FormHintTabBtn", "FormEFFTabBtn",
-                     "FormMAINTabBtn", "FormSURTabBtn", "FormCENTabBtn", "FormSUBTabBtn", "FormSysTabBtn"});
+  TabButtons = Lookup(comps, pages::kTabButtons);
   ToolButtons = Lookup(comps, {"EchoAToolButton", "EchoBToolButton", "RvbToolButton"});
   HintButtons = Lookup(comps, {"HintMusBtn", "HintMicABtn", "HintMicBBtn"});
   PairButtons = Lookup(comps, {"LeftBtn", "SameBtn", "RightBtn"});

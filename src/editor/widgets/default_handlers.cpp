@@ -92,7 +92,7 @@ void DefaultEditorHandlers::EchoAToolButtonClick(BmpButton& button) {
   EditorState& s = b_.State();
   b_.SwitchState(&button, kOpEffectTool);
   s.EffectTool = tool;
-  if (auto* sheets = b_.Components().Get<PageControl>("EffPageControl"))
+  if (auto* sheets = b_.Components().Get(handle::EffPageControl))
     sheets->SetActivePageIndex(tool == 2 ? 1 : 0);
   s.PageBlock = tool == 2 ? 5 : 4;
   s.PageAddress = MakeAddress(s.PageBlock, kGroupEffect);
@@ -212,9 +212,10 @@ void DefaultEditorHandlers::MusEQAllpassBtnClick(BmpButton& button) {
   if (block >= 0 && block < kBlockCount) b_.Flags().AllPassState[static_cast<std::size_t>(block)] = v;
   b_.Store().SetParam(button.Tag(), v);
   FormComponents& c = b_.Components();
-  if (QWidget* label = c.Widget("EQPassLabel")) label->setVisible(v != 0);
-  QWidget* group = c.Widget("EQPassGrop");
-  if (QWidget* reset = c.Widget("EQResetBtn")) reset->setEnabled(v == 0 && (!group || group->isEnabled()));
+  if (QWidget* label = c.Widget(handle::EQPassLabel)) label->setVisible(v != 0);
+  QWidget* group = c.Widget(handle::EQPassGrop);
+  if (QWidget* reset = c.Widget(handle::EQResetBtn))
+    reset->setEnabled(v == 0 && (!group || group->isEnabled()));
 }
 
 void DefaultEditorHandlers::MainHPTypeBoxChange(ComboBox& list) {

@@ -40,9 +40,9 @@ bool IsSystemPairButton(const QString& name) {
 
 EditorBinding::EditorBinding(FormComponents& components, EditorSession& session, TabSwitch& tabs)
     : comps_(components), session_(session), store_(session.Store()), state_(session.State()), tabs_(tabs) {
-  example_ = comps_.Find("Example");
-  exampleBar_ = comps_.Find("ExampleBar");
-  flags_.CurrentEdit = comps_.Find("MusFreEdit1");
+  example_ = comps_.Find(handle::Example);
+  exampleBar_ = comps_.Find(handle::ExampleBar);
+  flags_.CurrentEdit = comps_.Find(handle::MusFreEdit1);
   if (!flags_.CurrentEdit) flags_.CurrentEdit = example_;
   flags_.HighlightedEdit = example_;
   flags_.HighlightedGainBar = exampleBar_;
@@ -161,10 +161,10 @@ void EditorBinding::Connect() {
     }
   }
 
-  if (auto* bar = comps_.Get<TrackBar>("ExampleBar"); bar && once(bar))
+  if (auto* bar = comps_.Get(handle::ExampleBar); bar && once(bar))
     QObject::connect(bar, &TrackBar::Changed, &context_,
                      [this, bar] { handlers_->MusEQGainBar1Change(*bar); });
-  if (auto* bar = comps_.Get<TrackBar>("MusEQTrackBar1"); bar && once(bar))
+  if (auto* bar = comps_.Get(handle::MusEQTrackBar1); bar && once(bar))
     QObject::connect(bar, &TrackBar::Changed, &context_,
                      [this, bar] { handlers_->MusEQTrackBar1Change(*bar); });
 
@@ -228,8 +228,8 @@ void EditorBinding::BuildRegistry() {
     }
   }
 
-  const auto* valueLook = comps_.Get<TrackBar>("MicHPFreBar");
-  const auto* gainLook = comps_.Get<TrackBar>("MusEQGainBar1");
+  const auto* valueLook = comps_.Get(handle::MicHPFreBar);
+  const auto* gainLook = comps_.Get(handle::MusEQGainBar1);
   for (int a : registry_.Addresses()) {
     if (BlockOf(a) > kLastSliderLookBlock) continue;
     if (auto* bar = dynamic_cast<TrackBar*>(registry_.ValueControl(a)); bar && valueLook && bar != valueLook)
@@ -267,7 +267,7 @@ void EditorBinding::RebindRightChannel() {
   if (block < 0) return;
   for (const char* name : {"MainRdelayBar", "MainRdelayPane"})
     if (Control* c = comps_.Find(name)) c->SetTag(MakeAddress(block, 10));
-  if (Control* c = comps_.Find("MainRmuteBtn")) c->SetTag(MakeAddress(block, 11));
+  if (Control* c = comps_.Find(handle::MainRmuteBtn)) c->SetTag(MakeAddress(block, 11));
 }
 
 }  // namespace morvelin

@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "editor/widgets/control_handles.h"
 #include "editor/widgets/controls/control.h"
 
 namespace morvelin {
@@ -21,6 +22,19 @@ class FormComponents {
   template <class T>
   T* Get(const QString& name) const {
     return dynamic_cast<T*>(Find(name));
+  }
+  // The same through the generated handles (editor/widgets/control_handles.h).
+  template <class T>
+  Control* Find(ControlHandle<T> h) const {
+    return Find(h.Name());
+  }
+  template <class T>
+  QWidget* Widget(ControlHandle<T> h) const {
+    return Widget(h.Name());
+  }
+  template <class T>
+  T* Get(ControlHandle<T> h) const {
+    return Get<T>(h.Name());
   }
   const std::vector<Control*>& InOrder() const { return ordered_; }
   int Count() const { return static_cast<int>(ordered_.size()); }

@@ -84,7 +84,7 @@ void ModeSwitches::ApplyManualLock() {
   if (state_.PageBlock >= kOutputBlock)
     for (const char* name : {"CopyGrop", "EQPassGrop"})
       if (QWidget* w = comps_.Widget(name)) w->setEnabled(enabled);
-  if (QWidget* manual = comps_.Widget("ManulModeBtn")) manual->setEnabled(true);
+  if (QWidget* manual = comps_.Widget(handle::ManulModeBtn)) manual->setEnabled(true);
   bands_.UpdateResetButton();
 }
 
@@ -150,7 +150,7 @@ void ModeSwitches::EchoFormBtnClick(BmpButton* button) {
     state_.EffectEQSel = binding_.SwitchState(button, 27);
   }
   ClickEffectTool(state_.EffectEQSel == 0 ? 0 : state_.EchoForm == 0 ? 1 : 2);
-  if (auto* tab = comps_.Get<BmpButton>("FormEFFTabBtn")) {
+  if (auto* tab = comps_.Get(handle::FormEFFTabBtn)) {
     const int keep = state_.PageAddress;
     tabs_.SwitchTab(tab->Tag());
     state_.PageAddress = keep;
@@ -168,7 +168,7 @@ void ModeSwitches::EchoAToolButtonClick(BmpButton* button) {
   binding_.SwitchState(button, 24);
   state_.EffectTool = tool;
   binding_.Store().Selection().CurEchoBlock = kEffectBlocks[tool];
-  if (auto* sheets = comps_.Get<PageControl>("EffPageControl")) sheets->SetActivePageIndex(tool == 2 ? 1 : 0);
+  if (auto* sheets = comps_.Get(handle::EffPageControl)) sheets->SetActivePageIndex(tool == 2 ? 1 : 0);
   const int block = tool == 2 ? 5 : 4;
   state_.PageAddress = MakeAddress(block, kGroupEffect);
   state_.PageBlock = block;

@@ -14,7 +14,6 @@ namespace morvelin {
 
 namespace {
 
-constexpr int kAllBlocks = EditorSession::kAllBlocks;
 constexpr int kSceneWord = MakeAddress(0, 161);
 constexpr int kAutoManualWord = MakeAddress(0, 160);
 constexpr int kMainLinkWord = MakeAddress(0, 162);
@@ -83,9 +82,9 @@ void EditorBinding::RefreshPage(int block) {
   const int out = sel.CurOutBlock;
   const int right = (out >= 6 && out <= 11) ? 9 : (out >= 12 && out <= 17) ? 15 : -1;
   if (right >= 0) {
-    if (auto* bar = comps_.Get<TrackBar>("MainRdelayBar"))
+    if (auto* bar = comps_.Get(handle::MainRdelayBar))
       ShowSliderValue(*bar, store_.View(MakeAddress(right, 10)));
-    if (auto* mute = comps_.Get<BmpButton>("MainRmuteBtn")) {
+    if (auto* mute = comps_.Get(handle::MainRmuteBtn)) {
       mute->SetHint(store_.View(MakeAddress(right, 11)) == 0 ? QStringLiteral("1") : QStringLiteral("0"));
       handlers_->MainLmuteBtnClick(*mute);
     }
@@ -118,7 +117,7 @@ void EditorBinding::RefreshPage(int block) {
 
   int allPass = 0;
   if (const auto word = AllPassWordOf(state_.PageBlock)) {
-    if (Control* btn = comps_.Find("MusEQAllpassBtn")) {
+    if (Control* btn = comps_.Find(handle::MusEQAllpassBtn)) {
       btn->SetTag(*word);
       btn->SetHint(store_.View(*word) == 0 ? QStringLiteral("1") : QStringLiteral("0"));
       allPass = SwitchState(btn, kOpToggle);
@@ -126,7 +125,7 @@ void EditorBinding::RefreshPage(int block) {
   }
   if (state_.PageBlock >= 0 && state_.PageBlock < kBlockCount)
     flags_.AllPassState[static_cast<std::size_t>(state_.PageBlock)] = allPass;
-  if (QWidget* label = comps_.Widget("EQPassLabel")) label->setVisible(allPass != 0);
+  if (QWidget* label = comps_.Widget(handle::EQPassLabel)) label->setVisible(allPass != 0);
 
   if (auto* mode = comps_.Get<BmpButton>(state_.AutoManual == 0 ? "AutoModeBtn" : "ManulModeBtn"))
     handlers_->AutoModeBtnClick(*mode);

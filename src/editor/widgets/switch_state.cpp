@@ -95,13 +95,13 @@ int EditorBinding::SwitchState(Control* control, int op) {
       control->SetHint(Toggled(control->Hint()));
       const bool on = control->Hint() == "1";
       if (button) {
-        if (const auto* look = comps_.Get<BmpButton>("ExampleBtn2")) button->SetLook(look->Look());
+        if (const auto* look = comps_.Get(handle::ExampleBtn2)) button->SetLook(look->Look());
         button->SetDown(!on);
       }
       return on ? 1 : 0;
     }
     case kOpAutoManual: {
-      const std::vector<Control*> pair{comps_.Find("AutoModeBtn"), comps_.Find("ManulModeBtn")};
+      const std::vector<Control*> pair{comps_.Find(handle::AutoModeBtn), comps_.Find(handle::ManulModeBtn)};
       return std::max(0, PressOneOf(pair, control));
     }
     case kOpScene:
@@ -120,8 +120,8 @@ int EditorBinding::SwitchState(Control* control, int op) {
     case kOpPair:
       return PressOneOf(registry_.PairButtons, control) == 1 ? 1 : 0;
     case kOpLink: {
-      auto* link = comps_.Get<BmpButton>("LinkBtn");
-      auto* unlink = comps_.Get<BmpButton>("UnLinkBtn");
+      auto* link = comps_.Get(handle::LinkBtn);
+      auto* unlink = comps_.Get(handle::UnLinkBtn);
       const bool linking = control == link;
       if (link) {
         Press(link, linking);

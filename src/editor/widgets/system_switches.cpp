@@ -64,7 +64,7 @@ void SystemSwitches::SysMusInputLevelClick(BmpButton& button) {
   if (button.Tag() == kRemoteWord) return;
   binding_.Store().SetParam(button.Tag(), value);
   if (button.Tag() == kUserManagerWord)
-    if (QWidget* group = comps_.Widget("SysUserMangerGrop")) group->setEnabled(false);
+    if (QWidget* group = comps_.Widget(handle::SysUserMangerGrop)) group->setEnabled(false);
 }
 
 void SystemSwitches::SysInputBoxChange(ComboBox& list) {

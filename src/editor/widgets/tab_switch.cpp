@@ -42,12 +42,12 @@ void TabSwitch::FormMusTabBtnClick(BmpButton* button) {
 
 void TabSwitch::ClickTab(int tab) {
   if (tab < 0 || tab >= kTabCount) return;
-  if (QWidget* prompt = comps_.Widget("FirstCheckGrop"); prompt && !prompt->isHidden()) return;
+  if (QWidget* prompt = comps_.Widget(handle::FirstCheckGrop); prompt && !prompt->isHidden()) return;
   session_.SetCurveColour(kGreen);
   state_.PageAddress = SwitchTab(tab);
-  QWidget* panel = comps_.Widget("AdvPanel1");
-  auto* pages = comps_.Get<PageControl>("FormPageItem");
-  QWidget* focusPark = comps_.Widget("Examplexx");
+  QWidget* panel = comps_.Widget(handle::AdvPanel1);
+  auto* pages = comps_.Get(handle::FormPageItem);
+  QWidget* focusPark = comps_.Widget(handle::Examplexx);
   if (BlockOf(state_.PageAddress) == kStatusBlock) {
     if (panel) panel->hide();
     if (pages) pages->SetActivePageIndex(kSystemPage);
@@ -60,7 +60,7 @@ void TabSwitch::ClickTab(int tab) {
   if (tab == 4) {
     if (!session_.ClickEffectTool(state_.EffectTool)) {
       // Plain selection of the effect sub-page: Echo A and B on the echo sheet, reverb on its own.
-      if (auto* eff = comps_.Get<PageControl>("EffPageControl"))
+      if (auto* eff = comps_.Get(handle::EffPageControl))
         eff->SetActivePageIndex(state_.EffectTool == 2 ? 1 : 0);
       state_.PageAddress = MakeAddress(state_.EffectTool == 2 ? 5 : 4, kGroupEffect);
       state_.PageBlock = BlockOf(state_.PageAddress);
@@ -74,12 +74,12 @@ void TabSwitch::ClickTab(int tab) {
   session_.ResetGainBarHighlight();
   session_.ClearWheelTarget();
   if (focusPark) focusPark->setFocus();
-  if (QWidget* allPass = comps_.Widget("MusEQAllpassBtn"))
+  if (QWidget* allPass = comps_.Widget(handle::MusEQAllpassBtn))
     allPass->setVisible(IndexOf(state_.PageAddress) != kDeqPage);
 }
 
 int TabSwitch::SwitchTab(int tab) {
-  const auto* pressed = comps_.Get<BmpButton>("ExampleBtn");
+  const auto* pressed = comps_.Get(handle::ExampleBtn);
   for (const TabRow& t : kTabs) {
     auto* b = comps_.Get<BmpButton>(t.button);
     if (!b) continue;
@@ -130,8 +130,9 @@ int TabSwitch::PageCaptions(int tab) {
   }
 
   const bool pair = t.outRightBase >= 0;
-  if (QWidget* l = comps_.Widget("MainLmuteBtn")) l->move(pair ? kLeftMuteXPair : kLeftMuteXSingle, l->y());
-  if (QWidget* r = comps_.Widget("MainRmuteBtn")) r->move(kRightMuteXPair, r->y());
+  if (QWidget* l = comps_.Widget(handle::MainLmuteBtn))
+    l->move(pair ? kLeftMuteXPair : kLeftMuteXSingle, l->y());
+  if (QWidget* r = comps_.Widget(handle::MainRmuteBtn)) r->move(kRightMuteXPair, r->y());
   for (const char* name : kRightChannelControls) show(name, pair);
 
   const bool unlocked = tab <= 4 || state_.AutoManual == 1;

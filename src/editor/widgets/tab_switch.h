@@ -6,6 +6,7 @@
 
 #include "editor/editor_session.h"
 #include "editor/editor_state.h"
+#include "editor/page_tables.h"
 #include "editor/widgets/form_components.h"
 #include "params/edit_selection.h"
 
@@ -16,6 +17,7 @@ class BmpButton;
 namespace tabs {
 
 inline constexpr int kTabCount = 10;
+static_assert(pages::kTabButtons.size() == kTabCount);
 inline constexpr int kSystemTab = 9;
 inline constexpr int kDeqPage = 8;
 inline constexpr int kSystemPage = 7;
@@ -32,16 +34,16 @@ struct TabRow {
 
 // Tab index 0..9, in the order of the tab buttons' Tag.
 inline constexpr std::array<TabRow, kTabCount> kTabs{{
-    {"FormMusTabBtn", 0, 0, -1, -1, false, false},
-    {"FormDYNBtn", 1, 8, -1, -1, false, false},
-    {"FormMICATabBtn", 2, 1, -1, -1, true, false},
-    {"FormHintTabBtn", 25, 4, -1, -1, false, false},
-    {"FormEFFTabBtn", 4, 2, -1, -1, false, false},
-    {"FormMAINTabBtn", 6, 3, 6, 9, true, true},
-    {"FormSURTabBtn", 6, 3, 12, 15, true, true},
-    {"FormCENTabBtn", 6, 3, 18, -1, false, true},
-    {"FormSUBTabBtn", 6, 3, 21, -1, false, true},
-    {"FormSysTabBtn", 30, 7, -1, -1, false, false},
+    {pages::kTabButtons[0], 0, 0, -1, -1, false, false},
+    {pages::kTabButtons[1], 1, 8, -1, -1, false, false},
+    {pages::kTabButtons[2], 2, 1, -1, -1, true, false},
+    {pages::kTabButtons[3], 25, 4, -1, -1, false, false},
+    {pages::kTabButtons[4], 4, 2, -1, -1, false, false},
+    {pages::kTabButtons[5], 6, 3, 6, 9, true, true},
+    {pages::kTabButtons[6], 6, 3, 12, 15, true, true},
+    {pages::kTabButtons[7], 6, 3, 18, -1, false, true},
+    {pages::kTabButtons[8], 6, 3, 21, -1, false, true},
+    {pages::kTabButtons[9], 30, 7, -1, -1, false, false},
 }};
 
 struct CaptionPair {
