@@ -8,8 +8,8 @@
 #include "link/link_controller.h"
 #include "platform/stepped_clock.h"
 #include "shell/application.h"
-#include "support/recorded_message_boxes.h"
 #include "support/fake_audio_capture.h"
+#include "support/recorded_message_boxes.h"
 #include "unit/virtual_unit.h"
 
 namespace morvelin::test {
