@@ -12,3 +12,24 @@ endfunction()
 function(morvelin_warnings target)
   target_compile_options(${target} PRIVATE ${MORVELIN_WARNINGS})
 endfunction()
+
+# Precompiled headers: the Qt and standard headers nearly every file parses. Parsing them once per
+# library (and once for all test programs) instead of once per file roughly halves a clean build.
+set(MORVELIN_CORE_PCH
+  <algorithm> <array> <cmath> <cstdint> <functional> <memory> <optional> <span> <string> <vector>
+  <QByteArray> <QObject> <QString> <QStringList> <QTimer>)
+set(MORVELIN_WIDGETS_PCH ${MORVELIN_CORE_PCH} <QPainter> <QWidget>)
+set(MORVELIN_TEST_PCH <gtest/gtest.h> <QCoreApplication> <QDir> <QTemporaryDir> <QTest>)
+
+function(morvelin_precompile target)
+  if(MORVELIN_PCH)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+  endif()
+endfunction()
+
+# Test programs share one precompiled header with the support library they link.
+function(morvelin_reuse_precompiled target from)
+  if(MORVELIN_PCH)
+    target_precompile_headers(${target} REUSE_FROM ${from})
+  endif()
+endfunction()
