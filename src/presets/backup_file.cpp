@@ -44,7 +44,8 @@ ReadOutcome ReadLinesUpTo(const QString& path, qint64 maxBytes, std::vector<std:
   if (!file.open(QIODevice::ReadOnly)) return ReadOutcome::Unreadable;
   // Refused by its size alone: a huge file is never read into memory.
   if (file.size() > maxBytes) return ReadOutcome::TooLarge;
-  const QByteArray data = file.read(maxBytes);
+  // As much as the file holds: a read of maxBytes would reserve that much first.
+  const QByteArray data = file.read(file.size());
   if (file.error() != QFileDevice::NoError) return ReadOutcome::Unreadable;
   if (!file.atEnd()) return ReadOutcome::TooLarge;  // grew while being read, or a device
   lines.clear();
