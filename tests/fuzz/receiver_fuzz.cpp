@@ -94,6 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (auto& block : g->store.ViewImage) block.fill(kUntouched);
   for (int k = 0; k < kModeNameSlots; ++k) g->store.Unit.ModeNames[k] = "mode";
   const EditSelection selection = g->selection;
+  std::array<std::string, kModeNameSlots> names = g->store.Unit.ModeNames;  // as they stand now
 
   ChunkPort port;
   FrameReceiver receiver(port);
@@ -103,14 +104,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                           FUZZ_CHECK(f.size() >= 7 && f[0] == kFrameStart && f[1] == kFrameStart2);
                           FUZZ_CHECK(f.size() == static_cast<std::size_t>(f[2]) + 3);
                           FUZZ_CHECK(f.back() == FrameChecksum(std::span(f).first(f.size() - 1)));
-                          const UnitInfo oldUnit = g->store.Unit;
                           const DispatchResult r = DispatchFrame(f, g->store, slot);
                           Permit(f, g->permitted);
                           for (int k = 0; k < kModeNameSlots; ++k) {
                             const std::string& name = g->store.Unit.ModeNames[k];
-                            if (name == oldUnit.ModeNames[k]) continue;
+                            if (name == names[k]) continue;
                             FUZZ_CHECK(r.modeNameStored && k == slot && slot < kModeCount);
                             FUZZ_CHECK(name.size() <= kModeNameLength);
+                            names[k] = name;
                           }
                           FUZZ_CHECK(!r.modeNameStored || (slot >= 0 && slot < kModeCount));
                           ++frames;
