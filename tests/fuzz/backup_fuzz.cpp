@@ -57,7 +57,9 @@ std::vector<std::string> SplitLines(std::span<const std::uint8_t> bytes) {
 std::vector<std::string> Mutated(ByteReader& in, bool& intact) {
   Image image{};
   Fill(image, in.Byte());
-  if (in.Byte() % 4 == 0) image[in.Byte() % (kBackupLastBlock + 1)][in.Byte() % 60] = static_cast<Word>(0u - static_cast<unsigned>(in.Word()) * 65537u);
+  if (in.Byte() % 4 == 0)
+    image[in.Byte() % (kBackupLastBlock + 1)][in.Byte() % 60] =
+        static_cast<Word>(0u - static_cast<unsigned>(in.Word()) * 65537u);
   std::vector<std::string> lines = BackupLines(image, in.Byte());
   const int mutations = in.Byte() % 6;
   intact = mutations == 0;
@@ -67,7 +69,8 @@ std::vector<std::string> Mutated(ByteReader& in, bool& intact) {
     std::string& line = lines[at];
     switch (kind) {
       case 0:
-        if (!line.empty()) line[static_cast<std::size_t>(in.Byte()) % line.size()] = static_cast<char>(in.Byte());
+        if (!line.empty())
+          line[static_cast<std::size_t>(in.Byte()) % line.size()] = static_cast<char>(in.Byte());
         break;
       case 1:
         lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at));
@@ -169,7 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int b = 0; b < kBlockCount; ++b) {
     for (int i = 0; i < kBlockWords; ++i) {
       const auto it = words.find(MakeAddress(b, i));
-      FUZZ_CHECK(s->store.DeviceImage[b][i] == (it == words.end() ? before->store.DeviceImage[b][i] : it->second));
+      FUZZ_CHECK(s->store.DeviceImage[b][i] ==
+                 (it == words.end() ? before->store.DeviceImage[b][i] : it->second));
     }
   }
 

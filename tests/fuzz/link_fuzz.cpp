@@ -126,8 +126,7 @@ struct World {
         return;
       }
       case InputSourceAddr:
-        FUZZ_CHECK(loadAsked && data.size() == 2 &&
-                   WordOf(data) == (store.Device(InputSourceAddr) & 0xFFFF));
+        FUZZ_CHECK(loadAsked && data.size() == 2 && WordOf(data) == (store.Device(InputSourceAddr) & 0xFFFF));
         return;
       case ModeSaveAddr:
         FUZZ_CHECK(data.size() == kModeSaveDataLength && savedModes.contains(data[0]) && data[1] == 0);
@@ -142,7 +141,7 @@ struct World {
   }
 
   void CheckState() {
-      const long now = clock.NowMs();
+    const long now = clock.NowMs();
     const int running = link.Timer1().Running() + link.Timer2().Running() + link.HoldTimer().Running() +
                         link.HealTimer().Running();
     FUZZ_CHECK(running <= 1);
@@ -151,7 +150,8 @@ struct World {
     else
       search.key = -1;
     if (link.Timer2().Running()) {
-      const long key = (static_cast<long>(link.Timer2().Starts()) * 64 + link.Done()) * 32 + link.ModeNameCounter();
+      const long key =
+          (static_cast<long>(link.Timer2().Starts()) * 64 + link.Done()) * 32 + link.ModeNameCounter();
       FUZZ_CHECK(step.Held(key, now) <= kTransferStepLimitMs);
     } else {
       step.key = -1;

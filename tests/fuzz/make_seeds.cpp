@@ -87,20 +87,23 @@ const Bytes kOnline = Wait(640);  // 12.8 s: search, link and the whole read
 
 void LinkSeeds(const fs::path& dir) {
   Write(dir, "online", kOnline);
-  Write(dir, "edits-and-keep-alive", kOnline + Edit(0, 22, 100) + Edit(0, 22, 101) + Edit(6, 3, 50, true) +
-                                         Edit(0, 30, 7) + Edit(2, 17, 90) + Wait(150));
+  Write(dir, "edits-and-keep-alive",
+        kOnline + Edit(0, 22, 100) + Edit(0, 22, 101) + Edit(6, 3, 50, true) + Edit(0, 30, 7) +
+            Edit(2, 17, 90) + Wait(150));
   Write(dir, "recall", kOnline + Bytes{4, 3} + Wait(640));
   Write(dir, "save", kOnline + Bytes{5, 2, 5, 'P', 'a', 'r', 't', 'y'} + Wait(100));
   Write(dir, "load", kOnline + Bytes{6, 0} + Wait(300));
-  Write(dir, "passwords", kOnline + Bytes{9, 9, 'a', 'b', 'c', 'd'} + Bytes{9, 12, '1', '2', '3', '4', '5', '6'} +
-                              Wait(100));
+  Write(dir, "passwords",
+        kOnline + Bytes{9, 9, 'a', 'b', 'c', 'd'} + Bytes{9, 12, '1', '2', '3', '4', '5', '6'} + Wait(100));
   Write(dir, "unlink-relink", kOnline + Bytes{3, 1} + Edit(0, 22, 90) + Bytes{3, 0} + Wait(640));
   Write(dir, "port-fails-and-heals",
         kOnline + Bytes{11, 1} + Bytes{8, 0} + Edit(0, 22, 42) + Wait(64) + Wait(640) + Wait(300));
-  Write(dir, "unit-faults", Bytes{7, 3 + 6 * 2} + Bytes{7, 5 + 6 * 4} + Bytes{7, 4 + 6} + kOnline + Bytes{7, 1} +
-                                Edit(0, 22, 77) + Wait(400));
-  Write(dir, "stray-frames", kOnline + Raw(WordFrame(WriteType, 0x0016, 5)) + Raw({kAckStart, kAckOk}) +
-                                 Raw(ParamFrame(WriteType, ModeNameAddr, Bytes(20, 'x'))) + Wait(100));
+  Write(dir, "unit-faults",
+        Bytes{7, 3 + 6 * 2} + Bytes{7, 5 + 6 * 4} + Bytes{7, 4 + 6} + kOnline + Bytes{7, 1} +
+            Edit(0, 22, 77) + Wait(400));
+  Write(dir, "stray-frames",
+        kOnline + Raw(WordFrame(WriteType, 0x0016, 5)) + Raw({kAckStart, kAckOk}) +
+            Raw(ParamFrame(WriteType, ModeNameAddr, Bytes(20, 'x'))) + Wait(100));
 }
 
 void LinkRegressions(const fs::path& dir) {
@@ -109,7 +112,8 @@ void LinkRegressions(const fs::path& dir) {
   Write(dir, "resend-of-a-slot-never-sent", kOnline + Bytes{7, 1} + Wait(60) + Edit(0, 30, 5) + Wait(250));
   // The unit falls silent as the read begins and a stray acknowledgement arrives: the read
   // still times out with its message instead of waiting for ever.
-  Write(dir, "read-stalled-by-a-stray-ack", Wait(64) + Bytes{7, 0} + Wait(64) + Raw({kAckStart, kAckOk}) + Wait(750));
+  Write(dir, "read-stalled-by-a-stray-ack",
+        Wait(64) + Bytes{7, 0} + Wait(64) + Raw({kAckStart, kAckOk}) + Wait(750));
 }
 
 Bytes Joined(const std::vector<std::string>& lines) {

@@ -57,8 +57,9 @@ struct GuardedStore {
 };
 
 bool SameSelection(const EditSelection& a, const EditSelection& b) {
-  return a.CurMicBlock == b.CurMicBlock && a.CurEchoBlock == b.CurEchoBlock && a.CurOutBlock == b.CurOutBlock &&
-         a.CurHideBlock == b.CurHideBlock && a.SceneIndex == b.SceneIndex && a.MusChannelSel == b.MusChannelSel;
+  return a.CurMicBlock == b.CurMicBlock && a.CurEchoBlock == b.CurEchoBlock &&
+         a.CurOutBlock == b.CurOutBlock && a.CurHideBlock == b.CurHideBlock && a.SceneIndex == b.SceneIndex &&
+         a.MusChannelSel == b.MusChannelSel;
 }
 
 // The words a well-formed frame may write: its block from its index on, as many words as it
