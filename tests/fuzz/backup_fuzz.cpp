@@ -121,13 +121,8 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 }
 
 }  // namespace
-}  // namespace morvelin::fuzz
 
-using namespace morvelin;
-using namespace morvelin::fuzz;
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  ByteReader in(data, size);
+void FuzzOne(ByteReader& in) {
   const int mode = in.Byte() % 3;
   CountingLink link;
   link.online = in.Byte() % 2;
@@ -164,7 +159,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(notifier.notices == 1);
     FUZZ_CHECK(link.downloads == 0);
     FUZZ_CHECK(s->store.DeviceImage == before->store.DeviceImage);
-    return 0;
+    return;
   }
   FUZZ_CHECK(notifier.notices == 0);
   FUZZ_CHECK(link.downloads == (link.online ? 1 : 0));
@@ -188,5 +183,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(reloaded->store.Device(address) == value);
     FUZZ_CHECK(s->store.Device(address) == value);
   }
-  return 0;
 }
+
+}  // namespace morvelin::fuzz

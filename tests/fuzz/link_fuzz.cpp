@@ -274,13 +274,8 @@ void RunOp(World& w, ByteReader& in) {
 }
 
 }  // namespace
-}  // namespace morvelin::fuzz
 
-using namespace morvelin;
-using namespace morvelin::fuzz;
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  ByteReader in(data, size);
+void FuzzOne(ByteReader& in) {
   auto w = std::make_unique<World>();
   w->link.LinkBtnClick(LinkController::Button::LinkBtn);  // as the program's start does
   w->CheckState();
@@ -300,5 +295,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (long t = 0; t < kSilenceMs && !settled(); t += kStepMs) w->Step();
   if (busy) FUZZ_CHECK(w->ui.Messages.size() > messages);
   FUZZ_CHECK(!w->link.LinkOnline());
-  return 0;
 }
+
+}  // namespace morvelin::fuzz

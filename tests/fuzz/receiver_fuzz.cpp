@@ -76,17 +76,12 @@ void Permit(const Bytes& f, Permitted& permitted) {
 }
 
 }  // namespace
-}  // namespace morvelin::fuzz
 
-using namespace morvelin;
-using namespace morvelin::fuzz;
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  ByteReader in(data, size);
+void FuzzOne(ByteReader& in) {
   // -2 .. 21: no slot, an invalid one, or one of the 22 list positions.
   const int slot = in.Byte() % 24 - 2;
   const int chunkByte = in.Byte();
-  const std::size_t chunk = chunkByte == 0xFF ? size : 1 + chunkByte % 64;
+  const std::size_t chunk = chunkByte == 0xFF ? SIZE_MAX : 1 + static_cast<std::size_t>(chunkByte % 64);
 
   auto g = std::make_unique<GuardedStore>();
   g->before.fill(kGuard);
@@ -136,5 +131,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const auto& block : g->store.ViewImage)
     for (Word w : block) FUZZ_CHECK(w == kUntouched);
   FUZZ_CHECK(!g->store.SendSuppressed);
-  return 0;
 }
+
+}  // namespace morvelin::fuzz

@@ -76,16 +76,12 @@ void ShownPane(ByteReader& in) {
 }
 
 }  // namespace
-}  // namespace morvelin::fuzz
 
-using namespace morvelin;
-using namespace morvelin::fuzz;
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  ByteReader in(data, size);
+void FuzzOne(ByteReader& in) {
   if (in.Byte() % 4 == 0)
     ShownPane(in);
   else
     TypedEdit(in);
-  return 0;
 }
+
+}  // namespace morvelin::fuzz
