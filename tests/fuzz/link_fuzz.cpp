@@ -51,14 +51,13 @@ int WordOf(std::span<const std::uint8_t> data) {
   return data[0] + 256 * data[1];
 }
 
-// How long a state has held, and since when.
+// How long a state has held. A state is named by a key; another key starts the time again.
 struct Watch {
   long since = 0;
-  long key = -1;
-  // The time the state with this key has held; a new key starts from now.
-  long Held(long key_, long now) {
-    if (key_ != key) {
-      key = key_;
+  long key = -1;  // -1: no state watched
+  long Held(long state, long now) {
+    if (state != key) {
+      key = state;
       since = now;
     }
     return now - since;
