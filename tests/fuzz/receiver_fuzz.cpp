@@ -94,7 +94,6 @@ void FuzzOne(ByteReader& in) {
 
   ChunkPort port;
   FrameReceiver receiver(port);
-  int frames = 0;
   receiver.SetHandlers({[] {},
                         [&](const Bytes& f) {
                           FUZZ_CHECK(f.size() >= 7 && f[0] == kFrameStart && f[1] == kFrameStart2);
@@ -110,7 +109,6 @@ void FuzzOne(ByteReader& in) {
                             names[k] = name;
                           }
                           FUZZ_CHECK(!r.modeNameStored || (slot >= 0 && slot < kModeCount));
-                          ++frames;
                         },
                         [](const std::string&) {}});
   port.SetReceiveHandler([&](int count) { receiver.OnBytesAvailable(count); });
