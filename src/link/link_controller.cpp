@@ -343,6 +343,7 @@ void LinkController::LinkLost() {
   store_.SendSuppressed = false;
   SetOnline(false);
   modeNameAwaited_ = false;
+  pending_ = PendingCommand::None;  // the command's answer can no longer come
   lostLink_ = true;
   SetLinkButton(false);
   SetStatus(StatusText(LinkStatus::OffLine));
@@ -382,6 +383,7 @@ void LinkController::TakeDown() {
   timer2_.Stop();
   holdTimer_.Stop();
   modeNameAwaited_ = false;
+  pending_ = PendingCommand::None;  // a command cut off by the take-down completes nothing
   SendLinkCode(LinkRelease);
   SetStatus(StatusText(LinkStatus::OffLine));
   total_ = kWriteSteps;

@@ -171,6 +171,8 @@ void LinkController::Timer2Timer() {
       }
     } else {
       if (done_ == kLastBlockStep) {
+        // A read that failed waiting for the last name reads them all again: there is no 17th mode.
+        if (modeNameCounter_ >= kModeCount) modeNameCounter_ = 0;
         requestBytes_ = {static_cast<std::uint8_t>(modeNameCounter_), 0};
         ++modeNameCounter_;
       }

@@ -44,16 +44,10 @@ ReadOutcome ReadLinesUpTo(const QString& path, qint64 maxBytes, std::vector<std:
   if (!file.open(QIODevice::ReadOnly)) return ReadOutcome::Unreadable;
   // Refused by its size alone: a huge file is never read into memory.
   if (file.size() > maxBytes) return ReadOutcome::TooLarge;
-  // Read in pieces: QIODevice::read(n) reserves all n bytes first, gigabytes for a small file.
-  QByteArray data;
-  std::vector<char> piece(64 * 1024);
-  for (;;) {
-    const qint64 n = file.read(piece.data(), static_cast<qint64>(piece.size()));
-    if (n < 0 || file.error() != QFileDevice::NoError) return ReadOutcome::Unreadable;
-    if (n == 0) break;
-    if (data.size() + n > maxBytes) return ReadOutcome::TooLarge;  // grew while being read, or a device
-    data.append(piece.data(), static_cast<qsizetype>(n));
-  }
+  // As much as the file holds: a read of maxBytes would reserve that much first.
+  const QByteArray data = file.read(file.size());
+  if (file.error() != QFileDevice::NoError) return ReadOutcome::Unreadable;
+  if (!file.atEnd()) return ReadOutcome::TooLarge;  // grew while being read, or a device
   lines.clear();
   qsizetype start = 0;
   while (start < data.size()) {

@@ -71,6 +71,9 @@ class VirtualUnit {
 
   // Spontaneous report of the device identifier (to 0x1E40, four bytes).
   void SendDeviceId();
+  // Puts bytes on the line as they are, whatever they are: stray acknowledgements, stale or
+  // made-up reports, line noise.
+  void SendRaw(Bytes bytes) { Transmit(std::move(bytes)); }
 
   // Every well-formed frame received (checksum valid), in order of arrival.
   const std::vector<Bytes>& ReceivedFrames() const { return received_; }

@@ -300,31 +300,45 @@ TEST(LinkTransfer, FirstStepTimesOutLikeTheOthers) {
   EXPECT_EQ(rig.ui.Messages[0].text, "连接失败!");
 }
 
+// A read that fails during the mode names goes on from the name it was waiting for; one that
+// failed waiting for the last name reads them all again, never asking for a seventeenth mode.
 TEST(LinkTransfer, ModeNameCounterSurvivesAFailedRead) {
-  LinkRig rig;
-  for (int k = 0; k < 16; ++k) rig.unit.SetModeName(k, "Old" + std::to_string(k));
-  rig.Search();
-  // The unit falls silent once the name of mode 3 has been answered.
-  ASSERT_TRUE(rig.RunUntil([&] {
-    const auto& r = rig.unit.ReceivedFrames();
-    return !r.empty() && r.back() == ModeNameRequest(3);
-  }));
-  rig.unit.faults.silent = true;
-  ASSERT_TRUE(rig.RunUntil([&] { return !rig.ui.Messages.empty(); }));
-  EXPECT_EQ(rig.link.ModeNameCounter(), 5);
-  EXPECT_EQ(rig.unit.ReceivedFrames().back(), ModeNameRequest(4));
+  struct Case {
+    int lastAnswered;  // the unit falls silent once this mode's name has been answered
+    int counterAfter;
+    int firstNext;  // the first name the next read asks for
+  };
+  for (const Case c : {Case{3, 5, 5}, Case{14, 16, 0}}) {
+    SCOPED_TRACE(c.lastAnswered);
+    LinkRig rig;
+    for (int k = 0; k < 16; ++k) rig.unit.SetModeName(k, "Old" + std::to_string(k));
+    rig.Search();
+    ASSERT_TRUE(rig.RunUntil([&] {
+      const auto& r = rig.unit.ReceivedFrames();
+      return !r.empty() && r.back() == ModeNameRequest(c.lastAnswered);
+    }));
+    rig.unit.faults.silent = true;
+    ASSERT_TRUE(rig.RunUntil([&] { return !rig.ui.Messages.empty(); }));
+    EXPECT_EQ(rig.link.ModeNameCounter(), c.counterAfter);
+    EXPECT_EQ(rig.unit.ReceivedFrames().back(), ModeNameRequest(c.lastAnswered + 1));
 
-  rig.unit.faults.silent = false;
-  for (int k = 0; k < 16; ++k) rig.unit.SetModeName(k, "New" + std::to_string(k));
-  rig.TakeReceived();
-  ASSERT_TRUE(rig.BringOnline());
-  std::vector<Bytes> expected{kProbe};
-  for (Bytes& r : FullReadRequests(5)) expected.push_back(std::move(r));
-  EXPECT_EQ(rig.TakeReceived(), expected);
-  for (int k = 0; k < 4; ++k) EXPECT_EQ(rig.store.Unit.ModeNames[k].substr(0, 4), "Old" + std::to_string(k));
-  EXPECT_EQ(rig.store.Unit.ModeNames[4], "");
-  for (int k = 5; k < 16; ++k) EXPECT_EQ(rig.store.Unit.ModeNames[k].substr(0, 3), "New");
-  EXPECT_EQ(rig.link.ModeNameCounter(), 0);
+    rig.unit.faults.silent = false;
+    for (int k = 0; k < 16; ++k) rig.unit.SetModeName(k, "New" + std::to_string(k));
+    rig.TakeReceived();
+    ASSERT_TRUE(rig.BringOnline());
+    std::vector<Bytes> expected{kProbe};
+    for (Bytes& r : FullReadRequests(c.firstNext)) expected.push_back(std::move(r));
+    EXPECT_EQ(rig.TakeReceived(), expected);
+    for (int k = 0; k < 16; ++k) {
+      std::string name = rig.store.Unit.ModeNames[k];
+      name.erase(name.find_last_not_of(' ') + 1);  // the unit pads names with spaces
+      const std::string expected = k >= c.firstNext      ? "New" + std::to_string(k)
+                                   : k <= c.lastAnswered ? "Old" + std::to_string(k)
+                                                         : "";
+      EXPECT_EQ(name, expected) << k;
+    }
+    EXPECT_EQ(rig.link.ModeNameCounter(), 0);
+  }
 }
 
 TEST(LinkTransfer, FullWriteSendsBlockZeroAsTwoFramesThenEveryBlock) {

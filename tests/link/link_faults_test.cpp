@@ -286,6 +286,27 @@ TEST(LinkPortError, LosesTheLinkAtOnceAndTheEditorIsQuiet) {
   EXPECT_FALSE(reading.link.Timer2().Running());
 }
 
+// A mode command cut off by the user's take-down or by the loss completes nothing: a port that
+// fails afterwards is no loss of a link, and tells nothing.
+TEST(LinkPortError, AfterACommandCutOffTheEditorIsQuiet) {
+  for (const bool takeDown : {true, false}) {
+    SCOPED_TRACE(takeDown ? "taken down" : "lost");
+    LinkRig rig;
+    ASSERT_TRUE(rig.BringOnline());
+    rig.unit.faults.silent = true;
+    rig.store.SetParam(ModeRecallAddr, 2);
+    if (takeDown)
+      rig.link.LinkBtnClick(Button::UnLinkBtn);
+    else
+      ASSERT_TRUE(rig.RunUntil([&] { return !rig.ui.Messages.empty(); }, 52'000));
+    const std::size_t messages = rig.ui.Messages.size();
+    EXPECT_EQ(rig.link.Pending(), LinkController::PendingCommand::None);
+    rig.port.Fail();
+    EXPECT_EQ(rig.ui.Messages.size(), messages);
+    EXPECT_EQ(rig.link.HealTimer().Running(), !takeDown);
+  }
+}
+
 // ---- self-healing
 
 // Seconds from each failed attempt (or the loss) to the next automatic search.
