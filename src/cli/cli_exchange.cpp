@@ -42,43 +42,32 @@ std::optional<std::string> ReadText(const std::string& file, std::ostream& err) 
   return bytes.toStdString();
 }
 
+void Refused(const std::string& file, int line, const std::string& why, std::ostream& err) {
+  err << Shown(file) << ":" << (line > 0 ? std::to_string(line) + ":" : "") << ' ' << why << '\n';
+}
+
 std::optional<EqFile> ReadEqFile(const std::string& file, std::ostream& err) {
   const auto text = ReadText(file, err);
   if (!text) return std::nullopt;
   EqParse parse = ParseEqText(*text);
-  if (!parse.file) {
-    err << Shown(file) << ":" << (parse.errorLine > 0 ? std::to_string(parse.errorLine) + ":" : "") << ' '
-        << parse.error << '\n';
-    return std::nullopt;
-  }
+  if (!parse.file) Refused(file, parse.errorLine, parse.error, err);
   return std::move(parse.file);
 }
 
-// A JSON export or a backup file, told apart by the first character.
-std::optional<ParameterSet> ReadParameterSource(const std::string& file, std::ostream& err) {
+// A JSON export, or with anyKind also a backup file, told apart by the first character.
+std::optional<ParameterSet> ReadParameterSource(const std::string& file, std::ostream& err,
+                                                bool anyKind = true) {
   const auto text = ReadText(file, err);
   if (!text) return std::nullopt;
   const auto first = text->find_first_not_of(" \t\r\n");
-  const bool json = first != std::string::npos && (*text)[first] == '{';
-  const ParameterRead read = json ? ReadParameterJson(*text) : ReadBackupWords(CliPath(file));
-  if (!read.words) {
-    err << Shown(file) << ":" << (read.errorLine > 0 ? std::to_string(read.errorLine) + ":" : "") << ' '
-        << read.error << '\n';
-    return std::nullopt;
-  }
-  return read.words;
+  const bool json = !anyKind || (first != std::string::npos && (*text)[first] == '{');
+  ParameterRead read = json ? ReadParameterJson(*text) : ReadBackupWords(CliPath(file));
+  if (!read.words) Refused(file, read.errorLine, read.error, err);
+  return std::move(read.words);
 }
 
 std::optional<ParameterSet> ReadJsonFile(const std::string& file, std::ostream& err) {
-  const auto text = ReadText(file, err);
-  if (!text) return std::nullopt;
-  const ParameterRead read = ReadParameterJson(*text);
-  if (!read.words) {
-    err << Shown(file) << ":" << (read.errorLine > 0 ? std::to_string(read.errorLine) + ":" : "") << ' '
-        << read.error << '\n';
-    return std::nullopt;
-  }
-  return read.words;
+  return ReadParameterSource(file, err, false);
 }
 
 // Results are the command's product: output that cannot be written is a failed command.

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
 
+#include "graphs/widgets/graph_image.h"
 #include "params/scales.h"
 #include "shell/shell_fixture.h"
 
@@ -63,7 +65,7 @@ TEST_F(EqFileMenuTest, MenuOnPagesWithBands) {
   std::unique_ptr<QMenu> menu(Menu().BuildMenu(nullptr));
   ASSERT_TRUE(menu);
   EXPECT_FALSE(menu->accessibleName().isEmpty());
-  const QList<QAction*> actions = menu->actions();
+  const auto actions = menu->actions();
   ASSERT_EQ(actions.size(), 2);
   EXPECT_EQ(actions[0]->text(), QString::fromUtf8("导出EQ"));
   EXPECT_EQ(actions[1]->text(), QString::fromUtf8("导入EQ"));
@@ -71,6 +73,21 @@ TEST_F(EqFileMenuTest, MenuOnPagesWithBands) {
   // The dynamic EQ page has no menu.
   p.Main().Tabs().ClickTab(1);
   EXPECT_EQ(std::unique_ptr<QMenu>(Menu().BuildMenu(nullptr)), nullptr);
+}
+
+// The right click reaches the graph through its image and opens the menu there.
+TEST_F(EqFileMenuTest, ARightClickOnTheGraphOpensTheMenu) {
+  ResponseGraph* graph = p.app.Features().graph.Graph();
+  ASSERT_TRUE(graph);
+  QWidget* image = graph->Image1();
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(40, 40), image->mapToGlobal(QPoint(40, 40)));
+  QApplication::sendEvent(image, &event);
+  QMenu* shown = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == "EqFileMenu" && w->isVisible()) shown = qobject_cast<QMenu*>(w);
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->actions().size(), 2);
+  shown->close();
 }
 
 TEST_F(EqFileMenuTest, ExportWritesThePageAndImportSendsTheFileAfterThePreview) {
