@@ -44,7 +44,8 @@ struct CliCommand {
 std::optional<int> ParseDeviceAddress(const std::string& text);
 // A word value: decimal or 0x hexadecimal, 0..65535.
 std::optional<int> ParseWordValue(const std::string& text);
-// eq, export, import and diff; nullopt when words[0] is none of them or, error set, on a usage error.
+// The file commands eq, export, import and diff (cli_exchange_command.cpp); nullopt with error
+// set on a usage error.
 bool IsExchangeCommandWord(const std::string& name);
 std::optional<CliCommand> ParseExchangeCommand(const std::vector<std::string>& words, std::string* error);
 // The command word and its arguments; on failure, error says why.

@@ -10,6 +10,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_session.h"
 #include "graphs/eq_exchange.h"
+#include "link/frames.h"
 #include "params/scales.h"
 #include "presets/backup_content.h"
 #include "unit/virtual_unit.h"
@@ -169,6 +170,41 @@ TEST_F(CliExchangeTest, JsonToAndFromTheUnitAndABackupFile) {
   ASSERT_EQ(Run({"import", Path("a.json")}), 0) << err.str();
   EXPECT_NE(out.str().find("2 words changed"), std::string::npos) << out.str();
   EXPECT_EQ(unit.Memory(), before);
+}
+
+// Lost acknowledgements are resent until every word is in; a unit that falls silent ends the
+// run as a lost link.
+TEST_F(CliExchangeTest, ImportOnAPoorLine) {
+  ASSERT_EQ(Run({"export"}), 0);
+  Write(Path("a.json"), out.str());
+  const Image before = unit.Memory();
+  for (int i = 10; i < 60; ++i) unit.SetWord(0, i, 0);
+  // Once the import has begun, one acknowledgement is lost; later the unit may fall silent.
+  bool dropped = false;
+  bool silentAt20 = false;
+  ClockTimer watch(&clock, 1, [&] {
+    for (const Bytes& f : unit.ReceivedFrames()) {
+      if (!dropped && f == WordFrame(WriteType, MakeAddress(0, 10), before[0][10])) {
+        dropped = true;
+        unit.faults.dropNextAcks = 1;
+      }
+      if (silentAt20 && f == WordFrame(WriteType, MakeAddress(0, 20), before[0][20]))
+        unit.faults.silent = true;
+    }
+  });
+  watch.Start();
+  ASSERT_EQ(Run({"import", Path("a.json")}), 0) << err.str();
+  EXPECT_TRUE(dropped);
+  EXPECT_EQ(unit.faults.dropNextAcks, 0);
+  EXPECT_EQ(unit.Memory(), before);
+
+  for (int i = 10; i < 60; ++i) unit.SetWord(0, i, 0);
+  unit.ClearReceived();
+  silentAt20 = true;
+  EXPECT_EQ(Run({"import", Path("a.json")}), 1);
+  EXPECT_TRUE(unit.faults.silent);
+  EXPECT_NE(err.str().find("Off Line!"), std::string::npos) << err.str();
+  EXPECT_EQ(out.str(), "");
 }
 
 TEST_F(CliExchangeTest, UnwritableOutputIsAFileError) {
