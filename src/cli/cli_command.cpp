@@ -11,7 +11,9 @@ namespace morvelin {
 namespace {
 
 constexpr const char* kCommandList =
-    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE)";
+    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE, eq export|import, "
+    "export, "
+    "import, diff)";
 
 std::optional<int> ParseNumber(const std::string& text, int base) {
   if (text.empty()) return std::nullopt;
@@ -57,6 +59,7 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
   };
   if (words.empty()) return fail(std::string("no command given ") + kCommandList);
   const std::string& name = words[0];
+  if (IsExchangeCommandWord(name)) return ParseExchangeCommand(words, error);
   const std::size_t args = words.size() - 1;
   CliCommand c;
   if (name == "ports" || name == "dump") {

@@ -10,7 +10,20 @@
 
 namespace morvelin {
 
-enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore, Curve };
+enum class CliCommandKind {
+  Ports,
+  Dump,
+  Set,
+  Recall,
+  Backup,
+  Restore,
+  Curve,
+  EqExport,
+  EqImport,
+  Export,
+  Import,
+  Diff
+};
 
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
@@ -18,13 +31,23 @@ struct CliCommand {
   int value = 0;     // set: word value
   int mode = 0;      // recall: 1..16
   int block = 0;     // curve: device block 0..27
-  std::string file;  // backup, restore: the backup file, any path
+  std::string file;  // backup, restore: the backup file, any path; eq import, import: the file read; diff: A
+  // Filter and parameter files (cli_exchange_command.cpp).
+  bool rightBank = false;  // eq: the music block's right bank
+  bool csv = false;        // export: CSV instead of JSON
+  std::string from;        // export: a backup file instead of the unit
+  std::string to;          // import: a backup file instead of the unit
+  std::string second;      // diff: B
 };
 
 // "B:I" (decimal block and index) or "0xHHHH"; nullopt outside the store.
 std::optional<int> ParseDeviceAddress(const std::string& text);
 // A word value: decimal or 0x hexadecimal, 0..65535.
 std::optional<int> ParseWordValue(const std::string& text);
+// The file commands eq, export, import and diff (cli_exchange_command.cpp); nullopt with error
+// set on a usage error.
+bool IsExchangeCommandWord(const std::string& name);
+std::optional<CliCommand> ParseExchangeCommand(const std::vector<std::string>& words, std::string* error);
 // The command word and its arguments; on failure, error says why.
 std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words, std::string* error);
 

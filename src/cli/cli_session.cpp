@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "cli/cli_backup.h"
+#include "cli/cli_exchange.h"
 #include "cli/cli_link_ui.h"
 #include "graphs/block_curve.h"
 #include "link/frames.h"
@@ -44,7 +45,8 @@ class CliRun {
         clock_(clock),
         ready_(clock, kReadyPollMs, [this] { PollReady(); }),
         start_(clock, 0, [this] { Start(); }),
-        exit_(clock, kReleaseFlushMs, [this] { Exit(); }) {
+        exit_(clock, kReleaseFlushMs, [this] { Exit(); }),
+        exchange_(command, store, link, out, err, clock, [this](int code) { Finish(code); }) {
     ui_.onEvent = [this](LinkEventKind k) { OnEvent(k); };
     ui_.onAck = [this] { OnAck(); };
     start_.SetSingleShot(true);
@@ -137,6 +139,13 @@ class CliRun {
       case CliCommandKind::Ports:
         Finish(0);
         return;
+      case CliCommandKind::EqExport:
+      case CliCommandKind::EqImport:
+      case CliCommandKind::Export:
+      case CliCommandKind::Import:
+      case CliCommandKind::Diff:
+        exchange_.Start();
+        return;
     }
   }
 
@@ -183,6 +192,7 @@ class CliRun {
   ClockTimer ready_;
   ClockTimer start_;
   ClockTimer exit_;
+  CliExchange exchange_;
   int finishCode_ = 0;
   std::optional<int> code_;
   bool started_ = false;
@@ -202,6 +212,8 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
   }
   if (options.command.kind == CliCommandKind::Restore && !RestorableFile(options.command.file, err))
     return kCliFileError;
+  if (IsExchangeCommand(options.command.kind))
+    if (const auto code = ExchangeWithoutUnit(options.command, out, err)) return *code;
   if (names.empty()) {
     err << "No serial port to search (give --port NAME)\n";
     err << "Off Line!\n";

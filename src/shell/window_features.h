@@ -10,6 +10,7 @@
 #include "editor/widgets/eq_handlers.h"
 #include "platform/audio_capture.h"
 #include "shell/access_control.h"
+#include "shell/eq_file_menu.h"
 #include "shell/graph_wiring.h"
 #include "shell/language_switch.h"
 #include "shell/message_boxes.h"
@@ -35,6 +36,7 @@ struct WindowFeatures {
   EqHandlers eq;  // after binding: uninstalls itself first
   AccessControl access;
   GraphWiring graph;
+  EqFileMenu eqFiles;  // after graph: its menu sits on the graph
   BoxNotifier notices;
   SpectrumFeature spectrum;
   LanguageSwitch language;

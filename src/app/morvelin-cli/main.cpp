@@ -1,5 +1,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <array>
 #include <iostream>
 
 #include "cli/cli_command.h"
@@ -15,14 +16,25 @@ int main(int argc, char** argv) {
       "Talks to the unit without a window.\n"
       "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16) |\n"
       "curve BLOCK (0..27: the block's response as CSV) | backup FILE (read the unit, save it as a backup\n"
-      "file) | restore FILE (load it, write the unit)");
+      "file) | restore FILE (load it, write the unit) |\n"
+      "eq export BLOCK [--bank left|right] | eq import BLOCK FILE [--bank left|right] (filter-settings text) "
+      "|\n"
+      "export [--from FILE] [--format json|csv] | import FILE.json [--to FILE] | diff A B (files or 'unit')");
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption port(
       "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
   parser.addOption(port);
-  parser.addPositionalArgument("command",
-                               "ports, dump, set, recall, curve, backup or restore, with its arguments.");
+  // Options of the file commands, handed to them with their words.
+  const std::array<QCommandLineOption, 4> fileOptions{
+      QCommandLineOption("bank", "eq: the music block's bank, left or right.", "left|right"),
+      QCommandLineOption("from", "export: read this backup file or JSON export instead of the unit.", "file"),
+      QCommandLineOption("format", "export: json (default) or csv.", "json|csv"),
+      QCommandLineOption("to", "import: write into this backup file instead of the unit.", "file")};
+  for (const QCommandLineOption& o : fileOptions) parser.addOption(o);
+  parser.addPositionalArgument(
+      "command",
+      "ports, dump, set, recall, curve, backup, restore, eq, export, import or diff, with its arguments.");
   // Parsed by hand so that every usage error, an unknown option included, exits with 2.
   if (!parser.parse(QCoreApplication::arguments())) {
     std::cerr << "morvelin-cli: " << parser.errorText().toStdString() << " (see --help)\n";
@@ -35,6 +47,11 @@ int main(int argc, char** argv) {
   for (const QString& p : parser.values(port)) options.ports.names.push_back(p.toStdString());
   std::vector<std::string> words;
   for (const QString& w : parser.positionalArguments()) words.push_back(w.toStdString());
+  for (const QCommandLineOption& o : fileOptions)
+    for (const QString& v : parser.values(o)) {
+      words.push_back("--" + o.names().front().toStdString());
+      words.push_back(v.toStdString());
+    }
   std::string error;
   const auto command = morvelin::ParseCliCommand(words, &error);
   if (!command) {
