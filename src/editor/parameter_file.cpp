@@ -81,7 +81,6 @@ struct Described {
   std::string page, group, zh, en;
   int kind = -1;
   int items = 0;
-  bool bandWord = false;
   bool shelfQ = false;
 };
 
@@ -102,7 +101,6 @@ Described Describe(int viewAddress, const BindingEntry& entry) {
         const std::string n = std::to_string(band + 1);
         d.zh = "EQ" + n + " " + kWordZh[static_cast<std::size_t>(w)];
         d.en = "EQ" + n + " " + kWordEn[static_cast<std::size_t>(w)];
-        d.bandWord = true;
         d.shelfQ = w == 4;
         d.kind = w == 0 ? kKindBandType : w == 1 ? kKindFrequency : w == 2 ? kKindGain : kKindQ;
         return d;
@@ -284,7 +282,6 @@ std::vector<ParameterRow> ParameterRows(const std::vector<int>& addresses) {
       row.en = d.en;
       row.kind = d.kind;
       row.items = d.items;
-      row.bandWord = d.bandWord;
       row.shelfQ = d.shelfQ;
     }
     rows.push_back(std::move(row));

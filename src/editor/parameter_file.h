@@ -24,7 +24,6 @@ struct ParameterRow {
   int kind = -1;          // display kind of the value's text; -1: the raw word
   int items = 0;          // list items (pages::Items) of a drop-down list
   bool shelfQ = false;    // strip Q of a shelving band
-  bool bandWord = false;  // strip words: kind by band word
 };
 
 // The words a backup file holds (blocks 0..24, each up to and with its length word, and the
