@@ -4,7 +4,9 @@
 // well as after every eleventh tick.
 
 #include <QPainter>
+#include <QSize>
 #include <QString>
+#include <vector>
 
 #include "graphs/spectrum.h"
 #include "platform/audio_capture.h"
@@ -34,8 +36,8 @@ class GraphSpectrum {
   void SpectrumTick();
   // From the tick: the grid restored, the bars, the curve again over them.
   void DrawSpectrum();
-  // From a curve redraw, on the grid it has just restored: the bars only (none while off).
-  void PaintBars(QPainter& painter, const GraphGeometry& geometry) const;
+  // From the graph's paint handler, on the grid: the bars of the last drawing (none while off).
+  void PaintBars(QPainter& painter, const GraphGeometry& geometry);
 
   // The analyser switch with its button's new state. Without a device the notice is shown,
   // the analyser stays off and the curve is drawn again without bars.
@@ -50,6 +52,9 @@ class GraphSpectrum {
   const GraphHost& host_;
   AudioCapture& capture_;
   SpectrumAnalyser analyser_;
+  // The bars of the last drawing: a paint of part of the graph shows the same bars as the rest.
+  std::vector<SpectrumBar> shownBars_;
+  QSize shownFor_;
 };
 
 }  // namespace morvelin
