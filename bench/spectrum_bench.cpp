@@ -1,7 +1,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-
 #include <cmath>
 #include <numbers>
 #include <vector>

@@ -176,11 +176,14 @@ TEST_F(ResponseGraphTest, HighDpiPicturesAreDrawnAtDeviceResolution) {
     EXPECT_EQ(off, 0) << dpr;
     if (dpr != 2.0) continue;
     const QImage twice = stretched(one, 2);
-    EXPECT_EQ(dense.copy(0, 400, dense.width(), dense.height() - 400), twice.copy(0, 400, twice.width(), twice.height() - 400));
-    EXPECT_NE(dense.copy(0, 0, dense.width(), 200), twice.copy(0, 0, twice.width(), 200)) << "the curve is stretched";
+    EXPECT_EQ(dense.copy(0, 400, dense.width(), dense.height() - 400),
+              twice.copy(0, 400, twice.width(), twice.height() - 400));
+    EXPECT_NE(dense.copy(0, 0, dense.width(), 200), twice.copy(0, 0, twice.width(), 200))
+        << "the curve is stretched";
     const QImage point = render(*Point(0), 2.0);
     EXPECT_NE(point.convertToFormat(QImage::Format_RGB32),
-              stretched(render(*Point(0), 1.0), 2).convertToFormat(QImage::Format_RGB32)) << "the point is stretched";
+              stretched(render(*Point(0), 1.0), 2).convertToFormat(QImage::Format_RGB32))
+        << "the point is stretched";
   }
   // Back on the scale-1 screen the picture is the one it was.
   EXPECT_EQ(testing::ShownPicture(*graph.Image1()), one);

@@ -1,7 +1,7 @@
 // The real serial port against the simulated unit on a pseudo-terminal, in real time.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <unistd.h>
 
