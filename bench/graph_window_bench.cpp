@@ -24,6 +24,7 @@
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/response_graph.h"
+#include "link/link_controller.h"
 #include "platform/posix/pty_server.h"
 #include "shell/application.h"
 #include "unit/loopback_port.h"
@@ -141,6 +142,21 @@ struct OnlineWindow {
   LoopbackPort* line = nullptr;
 };
 
+// False, with the benchmark marked, when the unit did not come online (or, for the drag, the
+// built-in unit's line is missing).
+bool CameOnline(OnlineWindow& w, benchmark::State& state, bool lineThere = true) {
+  if (w.Online() && lineThere) return true;
+  state.SkipWithError("the unit did not come online");
+  return false;
+}
+
+// The unit's terminal, or empty with the benchmark marked.
+std::string ServeUnit(PtyUnitThread& unit, benchmark::State& state) {
+  std::string slave = unit.Start();
+  if (slave.empty()) state.SkipWithError("no pseudo-terminal");
+  return slave;
+}
+
 // A held band point, moved back and forth by a few pixels so that both words change each time.
 struct HeldPoint {
   explicit HeldPoint(ResponseGraph& graph) : point(graph.Point(3)) {
@@ -164,7 +180,7 @@ struct HeldPoint {
   static constexpr QPoint kGrip{7, 7};
   BandPoint* point;
   QPoint start;
-  int k = 0;
+  int k = 1;  // the first motion already moves
 };
 
 void WindowSizes(benchmark::internal::Benchmark* b) {
@@ -180,10 +196,7 @@ QSize SizeOf(const benchmark::State& state) {
 // once), and the paint of what changed on the screen.
 void BM_WindowDragMotion(benchmark::State& state) {
   OnlineWindow w(SizeOf(state), kDemoPortName);
-  if (!w.Online() || !w.line) {
-    state.SkipWithError("the virtual unit did not come online");
-    return;
-  }
+  if (!CameOnline(w, state, w.line != nullptr)) return;
   VirtualUnit& unit = w.line->Unit();
   HeldPoint held(w.Graph());
   OnlineWindow::Settle();
@@ -207,10 +220,7 @@ BENCHMARK(BM_WindowDragMotion)->Apply(WindowSizes)->Unit(benchmark::kMillisecond
 // Every curve of the page redrawn (a page switch, a refresh) and painted.
 void BM_WindowFullRedraw(benchmark::State& state) {
   OnlineWindow w(SizeOf(state), kDemoPortName);
-  if (!w.Online()) {
-    state.SkipWithError("the virtual unit did not come online");
-    return;
-  }
+  if (!CameOnline(w, state)) return;
   ParamStore& store = w.app->Session().Store();
   int k = 0;
   for (auto _ : state) {
@@ -225,10 +235,7 @@ BENCHMARK(BM_WindowFullRedraw)->Apply(WindowSizes)->Unit(benchmark::kMillisecond
 // Every control of every page shown from the store (as after a full read), and painted.
 void BM_WindowRefreshPage(benchmark::State& state) {
   OnlineWindow w(SizeOf(state), kDemoPortName);
-  if (!w.Online()) {
-    state.SkipWithError("the virtual unit did not come online");
-    return;
-  }
+  if (!CameOnline(w, state)) return;
   for (auto _ : state) {
     w.app->Session().RefreshPage(100);
     OnlineWindow::Settle();
@@ -244,18 +251,20 @@ BENCHMARK(BM_WindowRefreshPage)->Apply(WindowSizes)->Unit(benchmark::kMillisecon
 // event loop runs: the paint, the unit's acknowledgements and the queued second word.
 void BM_PtyEventToByte(benchmark::State& state) {
   PtyUnitThread unit;
-  const std::string slave = unit.Start();
-  if (slave.empty()) {
-    state.SkipWithError("no pseudo-terminal");
-    return;
-  }
+  const std::string slave = ServeUnit(unit, state);
+  if (slave.empty()) return;
   OnlineWindow w(SizeOf(state), slave);
-  if (!w.Online()) {
-    state.SkipWithError("the unit on the pseudo-terminal did not come online");
-    return;
-  }
+  if (!CameOnline(w, state)) return;
+  LinkController& link = w.app->Form3().Link();
+  // Until the unit has acknowledged everything: the next edit then goes out at once.
+  const auto settle = [&link] {
+    QElapsedTimer clock;
+    clock.start();
+    do RunEventLoopFor(5);
+    while ((link.Flags().SendReady != 1 || !link.Queue().Empty()) && clock.elapsed() < 1000);
+  };
   HeldPoint held(w.Graph());
-  RunEventLoopFor(50);
+  settle();
   double worst = 0;
   int lost = 0;
   for (auto _ : state) {
@@ -268,7 +277,7 @@ void BM_PtyEventToByte(benchmark::State& state) {
     worst = std::max(worst, seconds);
     state.SetIterationTime(seconds);
     state.PauseTiming();
-    RunEventLoopFor(45);  // acknowledgements, the hold step's queued word, the paint
+    settle();  // the paint, the acknowledgements, the hold step's queued second word
     state.ResumeTiming();
   }
   state.counters["worst_ms"] = worst * 1e3;
@@ -285,16 +294,10 @@ BENCHMARK(BM_PtyEventToByte)
 // thread (the unit's thread not counted) over the wall time, in percent of one core.
 void BM_IdleCpuOnline(benchmark::State& state) {
   PtyUnitThread unit;
-  const std::string slave = unit.Start();
-  if (slave.empty()) {
-    state.SkipWithError("no pseudo-terminal");
-    return;
-  }
+  const std::string slave = ServeUnit(unit, state);
+  if (slave.empty()) return;
   OnlineWindow w(QSize(1198, 618), slave);
-  if (!w.Online()) {
-    state.SkipWithError("the unit on the pseudo-terminal did not come online");
-    return;
-  }
+  if (!CameOnline(w, state)) return;
   RunEventLoopFor(1000);
   int ticks = 0;
   QObject counting;
