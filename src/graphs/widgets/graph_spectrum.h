@@ -1,7 +1,7 @@
 #pragma once
 // The spectrum analyser on the response graph: the capture feeds the analyser, the graph's
-// 10 ms tick steps it, and the bars are painted behind the curve, on every curve redraw as
-// well as after every eleventh tick.
+// 10 ms tick steps it (the tick runs only while it is on), every eleventh tick takes new bars,
+// and the graph's paint handler paints the bars taken last behind the curve.
 
 #include <QPainter>
 #include <QSize>
