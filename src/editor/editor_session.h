@@ -65,8 +65,18 @@ class EditorSession : public QObject {
   void FormCreate(FormComponents& form) { emit FormCreated(form); }
   void RunStartupStep(StartupStep step) { emit StartupStepRun(step); }
   void Tick() { emit Ticked(); }
+  // Whether the 10 ms tick has work to do (an edit not followed yet, the analyser on): asked
+  // before the event loop sleeps and after each tick, so an idle editor does not tick.
+  bool TicksWanted() {
+    bool wanted = false;
+    emit TicksQueried(wanted);
+    return wanted;
+  }
   // The user's last change; LastEditChanged is emitted when it differs from the one before.
   void NoteLastEdit(int address, int value);
+  bool LastEditNoted(int address, int value) const {
+    return address == lastEditAddress_ && value == lastEditValue_;
+  }
   void PageShown(int block) { emit PageRefreshed(block); }
   void RefreshDone(int block) { emit RefreshFinished(block); }
   void LinkEvent(LinkEventKind kind) { emit LinkStateChanged(kind); }
@@ -89,6 +99,8 @@ class EditorSession : public QObject {
   void StartupStepRun(StartupStep step);
   // The main window's 10 ms timer.
   void Ticked();
+  // Each subscriber that still has work for the tick sets `wanted`.
+  void TicksQueried(bool& wanted);
   void LastEditChanged(int address, int value);
   // A page refresh has shown the stored values on the controls of `block`; sending is still
   // suppressed (the access display and the mode list follow here).

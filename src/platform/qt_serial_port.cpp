@@ -69,7 +69,10 @@ void QtSerialPort::Close() {
 bool QtSerialPort::Write(std::span<const std::uint8_t> bytes) {
   if (!port_.isOpen()) return false;
   const auto n = static_cast<qint64>(bytes.size());
-  return port_.write(reinterpret_cast<const char*>(bytes.data()), n) == n;
+  if (port_.write(reinterpret_cast<const char*>(bytes.data()), n) != n) return false;
+  // Out now, not when the event loop comes round after the redraw the edit asks for.
+  port_.flush();
+  return true;
 }
 
 Bytes QtSerialPort::Read(int n) {

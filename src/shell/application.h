@@ -19,7 +19,7 @@ namespace morvelin {
 
 struct StartupOptions {
   PortChoice ports;
-  // Print the time from process start to the first painted frame and the peak memory, then quit.
+  // Print the time from process start to the first completely painted frame and the peak memory, then quit.
   bool benchStartup = false;
   // Where the backup folders go (tests use temporary ones).
   BackupPlaces backups;

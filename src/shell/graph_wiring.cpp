@@ -23,6 +23,9 @@ const QString kLowPassHint = QStringLiteral("21");
 GraphWiring::GraphWiring(EditorSession& session, EditorBinding& binding) : host_(binding) {
   connect(&session, &EditorSession::FormCreated, this, &GraphWiring::FormCreate);
   connect(&session, &EditorSession::Ticked, this, &GraphWiring::Timer1Timer);
+  connect(&session, &EditorSession::TicksQueried, this, [this](bool& wanted) {
+    if (graph_ && graph_->EditPending()) wanted = true;
+  });
   connect(&session, &EditorSession::CurvesRedrawRequested, this, &GraphWiring::RedrawCurves);
   connect(&session, &EditorSession::CurveColourChanged, this, &GraphWiring::CurveColorChanged);
 }

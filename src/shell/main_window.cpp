@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -57,7 +58,10 @@ MainWindow::MainWindow(EditorSession& session)
   buildProblems_ << HandleProblems(comps_);
   ConnectControls();
   timer1_.setInterval(10);
-  connect(&timer1_, &QTimer::timeout, this, [this] { session_.Tick(); });
+  connect(&timer1_, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+  // Every edit is made by some event; once the events are handled, the tick takes it up.
+  if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &MainWindow::WakeTimer1);
   volumeKeys_ = new VolumeKeys(
       this, [this](int key) { FormKeyDown(key); },
       [this](const QWidget* receiver) {
@@ -161,6 +165,15 @@ void MainWindow::FormShow() {
   state_.StartupDone = true;
 }
 
+void MainWindow::Timer1Timer() {
+  session_.Tick();
+  if (!session_.TicksWanted()) timer1_.stop();
+}
+
+void MainWindow::WakeTimer1() {
+  if (state_.StartupDone && !timer1_.isActive() && session_.TicksWanted()) timer1_.start();
+}
+
 void MainWindow::FormCloseQuery() {
   if (LinkController* link = Link()) link->CloseQuery();
 }
@@ -232,7 +245,9 @@ void MainWindow::paintEvent(QPaintEvent*) {
   p.drawRect(rect().adjusted(0, 0, -1, -1));
   if (!painted_) {
     painted_ = true;
-    emit FirstFrame();
+    // The children are painted after this handler and the frame is then handed to the screen;
+    // the mark comes when that has happened.
+    QMetaObject::invokeMethod(this, &MainWindow::FirstFrame, Qt::QueuedConnection);
   }
 }
 

@@ -42,7 +42,11 @@ class MainWindow : public QWidget {
   ParamStore& Store() { return session_.Store(); }
   // Problems the page tables showed while building (empty when all is well).
   const QStringList& BuildProblems() const { return buildProblems_; }
+  // The 10 ms graph timer. It runs from the end of start-up while the session wants ticks and
+  // sleeps when nothing changes; WakeTimer1 runs each time the event loop is about to wait.
   QTimer& Timer1() { return timer1_; }
+  void Timer1Timer();
+  void WakeTimer1();
   // Which controls are the registered value edits (they discard letters, so the volume keys act
   // in them); every other text field takes letters and keeps the keys. Set by the binding.
   void SetValueEditRule(std::function<bool(const Control&)> rule) { isValueEdit_ = std::move(rule); }
@@ -56,7 +60,8 @@ class MainWindow : public QWidget {
   void RzBmpButton3Click();  // close
 
  signals:
-  // The first frame of the window has been painted.
+  // The first frame of the window, with every control on it, has been painted and handed to
+  // the screen.
   void FirstFrame();
   // The window has closed (after FormCloseQuery).
   void Closed();

@@ -16,6 +16,10 @@ SpectrumFeature::SpectrumFeature(EditorSession& session, GraphWiring& graph, Edi
       notifier_(notifier),
       capture_(capture ? std::move(capture) : std::make_unique<QtAudioCapture>()) {
   connect(&session, &EditorSession::FormCreated, this, &SpectrumFeature::StartSpectrumCapture);
+  // The analyser's rhythm of eleven ticks runs only while it is on.
+  connect(&session, &EditorSession::TicksQueried, this, [this](bool& wanted) {
+    if (spectrum_ && spectrum_->Analyser().SpectrumOn) wanted = true;
+  });
 }
 
 SpectrumFeature::~SpectrumFeature() {

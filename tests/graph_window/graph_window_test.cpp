@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "editor/widgets/controls/bmp_button.h"
 #include "editor/widgets/controls/combo_box.h"
@@ -312,15 +314,45 @@ TEST_F(GraphWindow, ResizeKeepsCurveLabelsAndPointsInPlace) {
 TEST_F(GraphWindow, AnEditElsewhereRedrawsTheCurveWithinOneTick) {
   auto* bar = p().Get<TrackBar>("MusEQGainBar7");
   ASSERT_NE(bar, nullptr);
+  MainWindow& w = p().Main();
+  // Idle, the 10 ms timer sleeps.
+  w.Timer1Timer();
+  ASSERT_FALSE(w.Timer1().isActive());
   bar->SetPosition(40);  // -16 dB, as the user's slider moves it
-  Tick();
+  // Before it waits for the next event, the event loop wakes the timer for the edit.
+  w.WakeTimer1();
+  EXPECT_TRUE(w.Timer1().isActive());
+  EXPECT_EQ(w.Timer1().interval(), 10);
+  w.Timer1Timer();
+  EXPECT_FALSE(w.Timer1().isActive()) << "the edit is drawn: nothing left for the timer";
   EXPECT_FLOAT_EQ(graph().Bands()[6].entry.gain, 40 / 5.0f - 24);
   EXPECT_EQ(p().Point(6)->pos().y(),
             PointRect(graph().Bands()[6].entry, graph().Geometry(), p().Point(6)->height()).top);
   EXPECT_FALSE(graph().EqLabel()->isHidden());
   EXPECT_TRUE(graph().EqLabel()->text().startsWith("-16.0dB")) << graph().EqLabel()->text().toStdString();
-  EXPECT_TRUE(p().Main().Timer1().isActive());
-  EXPECT_EQ(p().Main().Timer1().interval(), 10);
+  // Nothing new: the event loop leaves the timer asleep.
+  w.WakeTimer1();
+  EXPECT_FALSE(w.Timer1().isActive());
+}
+
+TEST_F(GraphWindow, TheEventLoopItselfWakesTheTimerForAnEdit) {
+  auto* bar = p().Get<TrackBar>("MusEQGainBar8");
+  ASSERT_NE(bar, nullptr);
+  p().Main().Timer1Timer();
+  bar->SetPosition(bar->Position() == 60 ? 65 : 60);
+  const float want = bar->Position() / 5.0f - 24;
+  // In real time: the loop's wake, then the 10 ms tick, then the timer asleep again.
+  QEventLoop loop;
+  QTimer poll, limit;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (graph().Bands()[7].entry.gain == want && !p().Main().Timer1().isActive()) loop.quit();
+  });
+  QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+  poll.start(5);
+  limit.start(3000);
+  loop.exec();
+  EXPECT_FLOAT_EQ(graph().Bands()[7].entry.gain, want);
+  EXPECT_FALSE(p().Main().Timer1().isActive());
 }
 
 TEST_F(GraphWindow, EqResetRedrawsFlatWithTheSelectedBandShown) {

@@ -102,6 +102,23 @@ TEST(SpectrumWindow, BarsComeWithinElevenTicksAndGoAtOnce) {
   EXPECT_TRUE(w.p.messages.shown.empty());
 }
 
+TEST(SpectrumWindow, TheTimerKeepsTheRhythmOnlyWhileTheAnalyserIsOn) {
+  SpectrumWindow w;
+  MainWindow& m = w.p.Main();
+  m.Timer1Timer();
+  EXPECT_FALSE(m.Timer1().isActive()) << "idle and off: no ticks";
+  emit w.Switch().Clicked();
+  m.WakeTimer1();
+  ASSERT_TRUE(m.Timer1().isActive());
+  for (int i = 0; i < 30; ++i) m.Timer1Timer();
+  EXPECT_TRUE(m.Timer1().isActive()) << "on: the timer keeps running";
+  emit w.Switch().Clicked();
+  m.Timer1Timer();
+  EXPECT_FALSE(m.Timer1().isActive());
+  m.WakeTimer1();
+  EXPECT_FALSE(m.Timer1().isActive());
+}
+
 TEST(SpectrumWindow, PageSwitchesKeepTheBars) {
   SpectrumWindow w;
   emit w.Switch().Clicked();

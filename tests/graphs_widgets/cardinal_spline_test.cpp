@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace morvelin {
 namespace {
 
@@ -30,7 +33,31 @@ TEST(CardinalSpline, PassesThroughEveryPointWithCardinalTangents) {
     EXPECT_NEAR(path.elementAt(2).x, c.c2.x(), 1e-9) << c.tension;
     EXPECT_NEAR(path.elementAt(2).y, c.c2.y(), 1e-9) << c.tension;
   }
-  EXPECT_TRUE(CardinalSplinePath({}, 0.4).isEmpty());
+  EXPECT_TRUE(CardinalSplinePath(std::span<const PixelPoint>{}, 0.4).isEmpty());
+}
+
+TEST(CardinalSpline, BoundsHoldEverySegmentTheyName) {
+  const std::vector<QPointF> pts{{0, 10}, {3, 4}, {6, 30}, {9, 8}, {12, -5}, {15, 9}};
+  const double k = 0.4 / 3;
+  auto at = [&](int j) { return pts[std::clamp(j, 0, int(pts.size()) - 1)]; };
+  struct Case {
+    int first, last;
+  };
+  for (const Case& c : {Case{0, 4}, Case{1, 2}, Case{3, 3}, Case{-2, 9}}) {
+    const QRectF box = CardinalSplineBounds(pts, c.first, c.last, 0.4).adjusted(-1e-9, -1e-9, 1e-9, 1e-9);
+    for (int i = std::max(c.first, 0); i <= std::min(c.last, 4); ++i) {
+      const QPointF p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
+      const QPointF c1 = p1 + (p2 - p0) * k, c2 = p2 - (p3 - p1) * k;
+      for (double t = 0; t <= 1.0; t += 1.0 / 64) {
+        const double u = 1 - t;
+        const QPointF on = u * u * u * p1 + 3 * u * u * t * c1 + 3 * u * t * t * c2 + t * t * t * p2;
+        EXPECT_TRUE(box.contains(on)) << c.first << ".." << c.last << " segment " << i << " t " << t;
+      }
+    }
+  }
+  // Segments 1..2 leave the ends of the curve out.
+  EXPECT_GT(CardinalSplineBounds(pts, 1, 2, 0.4).left(), 2.0);
+  EXPECT_LT(CardinalSplineBounds(pts, 1, 2, 0.4).right(), 10.0);
 }
 
 }  // namespace

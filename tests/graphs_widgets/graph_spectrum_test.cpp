@@ -8,7 +8,9 @@
 #include <numbers>
 
 #include "fake_graph_host.h"
+#include "golden_picture.h"
 #include "graphs/widgets/band_point.h"
+#include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/graph_pane.h"
 #include "graphs/widgets/response_graph.h"
 #include "params/scales.h"
@@ -112,6 +114,21 @@ TEST_F(GraphSpectrumTest, SwitchingOnShowsBarsWithinElevenTicks) {
     EXPECT_EQ(AllBarPixels(), 0) << round;
   }
   EXPECT_TRUE(notifier.shown.empty());
+}
+
+TEST_F(GraphSpectrumTest, TheBarsAndCurvePictureStaysPixelForPixel) {
+  host.store.ViewImage[0][BandWordIndex(10, 4, 2)] = 160;  // +8 dB at band 5
+  graph.RedrawCurve(kSelectAll, 0);
+  Start();
+  spectrum.PinPPBtnClick(1, notifier);
+  capture.Feed(testing::ToneBuffer({300, 1000, 6000}, 40));
+  Ticks(11);
+  const QImage want = testing::GoldenPicture("music_spectrum.png");
+  ASSERT_EQ(want.size(), QSize(1142, 256));
+  EXPECT_EQ(testing::ShownPicture(*graph.Image1()), want);
+  // A curve redraw over the bars paints them the same.
+  graph.RedrawCurve(kSelectAll, 0);
+  EXPECT_EQ(testing::ShownPicture(*graph.Image1()), want);
 }
 
 TEST_F(GraphSpectrumTest, CurveRedrawsKeepTheBarsAndTheCurveLiesOverThem) {

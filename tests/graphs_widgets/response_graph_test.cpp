@@ -4,9 +4,11 @@
 
 #include <QDir>
 #include <QTest>
+#include <QtMath>
 #include <cmath>
 
 #include "fake_graph_host.h"
+#include "golden_picture.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/graph_pane.h"
@@ -122,6 +124,69 @@ TEST_F(ResponseGraphTest, GridBitmapHoldsTheGridLines) {
   ASSERT_EQ(graph.GridBitmap().size(), QSize(1142, 256));
   for (const Case& c : cases)
     EXPECT_EQ(graph.GridBitmap().pixelColor(c.x, c.y), c.colour) << c.x << "," << c.y;
+}
+
+TEST_F(ResponseGraphTest, TheCurvePictureStaysPixelForPixel) {
+  for (int band = 0; band < 10; ++band) View(0, BandWordIndex(10, band, 2)) = 90 + (band * 37) % 61;
+  View(0, 4) = 1;  // a high-pass filter at FreqList[40]
+  View(0, 5) = 40;
+  ShowPage(kMusicPage);
+  graph.RedrawCurve(3, 0);
+  const QImage want = testing::GoldenPicture("music_curve.png");
+  ASSERT_EQ(want.size(), QSize(1142, 256));
+  EXPECT_EQ(testing::ShownPicture(*graph.Image1()), want);
+  EXPECT_EQ(graph.Picture().convertToFormat(QImage::Format_RGB32), want);
+  // A single band stepped and stepped back draws the same picture again.
+  View(0, BandWordIndex(10, 3, 2)) += 5;
+  graph.RedrawCurve(3, 0);
+  EXPECT_NE(testing::ShownPicture(*graph.Image1()), want);
+  View(0, BandWordIndex(10, 3, 2)) -= 5;
+  graph.RedrawCurve(3, 0);
+  EXPECT_EQ(testing::ShownPicture(*graph.Image1()), want);
+}
+
+// On denser screens the picture is drawn at device resolution, not stretched: the grid lands on
+// whole device pixels in pure colours (at 2, away from the curve, it is the scale-1 grid doubled),
+// and the curve and the points are drawn anew, finer than a stretched copy would show them.
+TEST_F(ResponseGraphTest, HighDpiPicturesAreDrawnAtDeviceResolution) {
+  View(0, BandWordIndex(10, 4, 2)) = 170;  // +10 dB at band 5
+  ShowPage(kMusicPage);
+  const QImage one = testing::ShownPicture(*graph.Image1());
+  const QColor background(5, 5, 5), major(110, 110, 110), minor(64, 64, 64);
+  const auto render = [](QWidget& w, qreal dpr) {
+    QImage dense(qCeil(w.width() * dpr), qCeil(w.height() * dpr), QImage::Format_RGB32);
+    dense.setDevicePixelRatio(dpr);
+    dense.fill(Qt::white);
+    w.render(&dense);
+    return dense;
+  };
+  // Stretching a picture repeats its pixels.
+  const auto stretched = [](const QImage& img, int factor) {
+    return img.scaled(img.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  };
+  for (qreal dpr : {1.5, 2.0}) {
+    const QImage dense = render(*graph.Image1(), dpr);
+    // Below the curve and the points only grid pixels.
+    int off = 0;
+    for (int y = int(200 * dpr); y < dense.height(); ++y)
+      for (int x = 0; x < dense.width(); ++x) {
+        const QColor c = dense.pixelColor(x, y);
+        off += c != background && c != major && c != minor;
+      }
+    EXPECT_EQ(off, 0) << dpr;
+    if (dpr != 2.0) continue;
+    const QImage twice = stretched(one, 2);
+    EXPECT_EQ(dense.copy(0, 400, dense.width(), dense.height() - 400),
+              twice.copy(0, 400, twice.width(), twice.height() - 400));
+    EXPECT_NE(dense.copy(0, 0, dense.width(), 200), twice.copy(0, 0, twice.width(), 200))
+        << "the curve is stretched";
+    const QImage point = render(*Point(0), 2.0);
+    EXPECT_NE(point.convertToFormat(QImage::Format_RGB32),
+              stretched(render(*Point(0), 1.0), 2).convertToFormat(QImage::Format_RGB32))
+        << "the point is stretched";
+  }
+  // Back on the scale-1 screen the picture is the one it was.
+  EXPECT_EQ(testing::ShownPicture(*graph.Image1()), one);
 }
 
 TEST_F(ResponseGraphTest, PageWithoutBandsShowsTheEmptyGrid) {

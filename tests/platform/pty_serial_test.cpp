@@ -1,6 +1,8 @@
 // The real serial port against the simulated unit on a pseudo-terminal, in real time.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,6 +13,7 @@
 #include <filesystem>
 
 #include "link/frames.h"
+#include "params/block_table.h"
 #include "platform/qt_port_lister.h"
 #include "platform/qt_serial_port.h"
 #include "support/answer_frames.h"
@@ -90,6 +93,48 @@ TEST(PtySerialTest, TheQtPortExchangesProbeAndBlockReadWithTheServedUnit) {
   port.Write(LinkCodeFrame(KeepAlive));
   ASSERT_TRUE(rx.WaitFor(2));
   EXPECT_EQ(rx.bytes, kAck);
+}
+
+// The bare master side of a pseudo-terminal, read without any event loop.
+class RawPty {
+ public:
+  RawPty() {
+    master_ = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master_ >= 0 && grantpt(master_) == 0 && unlockpt(master_) == 0) slave_ = ptsname(master_);
+  }
+  ~RawPty() {
+    if (master_ >= 0) close(master_);
+  }
+  const std::string& SlavePath() const { return slave_; }
+  // What has reached the master within ms; the kernel passes the bytes on by itself.
+  Bytes ReadFor(std::size_t n, int ms) {
+    Bytes got;
+    pollfd fd{master_, POLLIN, 0};
+    while (got.size() < n && poll(&fd, 1, ms) > 0) {
+      std::uint8_t buf[256];
+      const ssize_t r = read(master_, buf, sizeof buf);
+      if (r <= 0) break;
+      got.insert(got.end(), buf, buf + r);
+    }
+    return got;
+  }
+
+ private:
+  int master_ = -1;
+  std::string slave_;
+};
+
+TEST(PtySerialTest, AWrittenFrameLeavesBeforeTheEventLoopRunsAgain) {
+  RawPty pty;
+  ASSERT_FALSE(pty.SlavePath().empty());
+  QtSerialPort port;
+  port.SetPortName(pty.SlavePath());
+  ASSERT_TRUE(port.Open()) << port.ErrorText();
+  for (const Bytes& frame : {WordFrame(WriteType, MakeAddress(0, 22), 100), LinkCodeFrame(KeepAlive)}) {
+    ASSERT_TRUE(port.Write(frame));
+    // No event is processed here: a frame left in the port's buffer would not arrive.
+    EXPECT_EQ(pty.ReadFor(frame.size(), 1000), frame);
+  }
 }
 
 TEST(PtySerialTest, OpeningAMissingPortFails) {

@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption port(
         "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
     const QCommandLineOption bench(
-        "bench-startup", "Print the time to the first painted frame and the peak memory, then quit.");
+        "bench-startup",
+        "Print the time to the first completely painted frame and the peak memory, then quit.");
     parser.addOption(demo);
     parser.addOption(port);
     parser.addOption(bench);

@@ -65,6 +65,9 @@ EditorBinding::EditorBinding(FormComponents& components, EditorSession& session,
                    [this] { ResetHighlightedGainBar(); });
   QObject::connect(&session_, &EditorSession::Ticked, &context_,
                    [this] { session_.NoteLastEdit(flags_.LastEdit.address, flags_.LastEdit.value); });
+  QObject::connect(&session_, &EditorSession::TicksQueried, &context_, [this](bool& wanted) {
+    if (!session_.LastEditNoted(flags_.LastEdit.address, flags_.LastEdit.value)) wanted = true;
+  });
   Connect();
 }
 

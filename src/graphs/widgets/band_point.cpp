@@ -1,6 +1,8 @@
 #include "graphs/widgets/band_point.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 
 #include "graphs/curve_layout.h"
 #include "graphs/curve_points.h"
@@ -9,8 +11,11 @@ namespace morvelin {
 
 namespace {
 
-QPixmap PointPicture(const QString& text) {
-  QPixmap pm(kPointSize, kPointSize);
+// Drawn at the screen's resolution; at scale factor 1 one pixel a pixel.
+QPixmap PointPicture(const QString& text, qreal dpr) {
+  const int side = qCeil(kPointSize * dpr);
+  QPixmap pm(side, side);
+  pm.setDevicePixelRatio(dpr);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
   p.setRenderHint(QPainter::Antialiasing);
@@ -29,7 +34,7 @@ QPixmap PointPicture(const QString& text) {
 }  // namespace
 
 BandPoint::BandPoint(int index, QWidget* parent)
-    : QWidget(parent), index_(index), picture_(PointPicture(LabelOf(index))) {
+    : QWidget(parent), index_(index), picture_(PointPicture(LabelOf(index), 1.0)) {
   setObjectName(NameOf(index));
   setProperty("Tag", index);
   setFixedSize(kPointSize, kPointSize);
@@ -50,6 +55,10 @@ QString BandPoint::LabelOf(int index) {
 
 void BandPoint::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  // The screen's backing store, or an image rendered into.
+  const QPaintDevice* target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
+  const qreal dpr = target ? target->devicePixelRatioF() : devicePixelRatioF();
+  if (picture_.devicePixelRatio() != dpr) picture_ = PointPicture(LabelOf(index_), dpr);
   p.drawPixmap(0, 0, picture_);
 }
 

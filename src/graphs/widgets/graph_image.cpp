@@ -1,18 +1,17 @@
 #include "graphs/widgets/graph_image.h"
 
 #include <QPaintEvent>
-#include <QPainter>
 
 namespace morvelin {
 
-GraphImage::GraphImage(const QImage& picture, QWidget* parent) : QWidget(parent), picture_(picture) {
+GraphImage::GraphImage(Painter paint, QWidget* parent) : QWidget(parent), paint_(std::move(paint)) {
   setObjectName(QStringLiteral("Image1"));
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void GraphImage::paintEvent(QPaintEvent* event) {
+void GraphImage::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawImage(event->rect(), picture_, event->rect());
+  if (paint_) paint_(p);
 }
 
 }  // namespace morvelin

@@ -1,21 +1,24 @@
 #pragma once
-// The graph's drawing surface: shows the bitmap the grid, spectrum and curve are painted on.
+// The graph's drawing surface. Its paint handler draws the grid, the spectrum and the curve
+// of the region that needs it, at the screen's device resolution.
 
-#include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <functional>
 
 namespace morvelin {
 
 class GraphImage : public QWidget {
   Q_OBJECT
  public:
-  explicit GraphImage(const QImage& picture, QWidget* parent);
+  using Painter = std::function<void(QPainter&)>;
+  GraphImage(Painter paint, QWidget* parent);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  const QImage& picture_;
+  Painter paint_;
 };
 
 }  // namespace morvelin

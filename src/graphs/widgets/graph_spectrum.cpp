@@ -35,12 +35,20 @@ void GraphSpectrum::SpectrumTick() {
 }
 
 void GraphSpectrum::DrawSpectrum() {
+  const GraphGeometry& g = graph_.Geometry();
+  shownBars_ = analyser_.Bars(g);
+  shownFor_ = QSize(g.Width(), g.Height());
   graph_.RepaintOverlay();
 }
 
-void GraphSpectrum::PaintBars(QPainter& painter, const GraphGeometry& geometry) const {
-  if (!analyser_.SpectrumOn) return;
-  PaintSpectrumBars(painter, analyser_.Bars(geometry), geometry.Height());
+void GraphSpectrum::PaintBars(QPainter& painter, const GraphGeometry& geometry) {
+  if (!analyser_.SpectrumOn || shownFor_.isEmpty()) return;
+  // A resized graph shows the last transform on its new axis.
+  if (shownFor_ != QSize(geometry.Width(), geometry.Height())) {
+    shownBars_ = analyser_.Bars(geometry);
+    shownFor_ = QSize(geometry.Width(), geometry.Height());
+  }
+  PaintSpectrumBars(painter, shownBars_, geometry.Height());
 }
 
 void GraphSpectrum::PinPPBtnClick(int newState, Notifier& notifier) {
@@ -48,10 +56,16 @@ void GraphSpectrum::PinPPBtnClick(int newState, Notifier& notifier) {
     notifier.ShowNotice(kNoAudioDeviceZh, kNoAudioDeviceEn);
     analyser_.SpectrumOn = false;
     graph_.RedrawCurve(kSelectAll, host_.PageBlock());
+    graph_.RepaintOverlay();
     return;
   }
   analyser_.SpectrumOn = newState == 1;
-  if (!analyser_.SpectrumOn) graph_.RedrawCurve(kSelectAll, host_.PageBlock());
+  if (analyser_.SpectrumOn) return;
+  // Off: the bars go at once, everywhere.
+  shownBars_.clear();
+  shownFor_ = {};
+  graph_.RedrawCurve(kSelectAll, host_.PageBlock());
+  graph_.RepaintOverlay();
 }
 
 void GraphSpectrum::PinDCFBtnClick(int newState) {

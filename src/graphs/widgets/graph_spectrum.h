@@ -1,10 +1,12 @@
 #pragma once
 // The spectrum analyser on the response graph: the capture feeds the analyser, the graph's
-// 10 ms tick steps it, and the bars are painted behind the curve, on every curve redraw as
-// well as after every eleventh tick.
+// 10 ms tick steps it (the tick runs only while it is on), every eleventh tick takes new bars,
+// and the graph's paint handler paints the bars taken last behind the curve.
 
 #include <QPainter>
+#include <QSize>
 #include <QString>
+#include <vector>
 
 #include "graphs/spectrum.h"
 #include "platform/audio_capture.h"
@@ -34,8 +36,8 @@ class GraphSpectrum {
   void SpectrumTick();
   // From the tick: the grid restored, the bars, the curve again over them.
   void DrawSpectrum();
-  // From a curve redraw, on the grid it has just restored: the bars only (none while off).
-  void PaintBars(QPainter& painter, const GraphGeometry& geometry) const;
+  // From the graph's paint handler, on the grid: the bars of the last drawing (none while off).
+  void PaintBars(QPainter& painter, const GraphGeometry& geometry);
 
   // The analyser switch with its button's new state. Without a device the notice is shown,
   // the analyser stays off and the curve is drawn again without bars.
@@ -50,6 +52,9 @@ class GraphSpectrum {
   const GraphHost& host_;
   AudioCapture& capture_;
   SpectrumAnalyser analyser_;
+  // The bars of the last drawing: a paint of part of the graph shows the same bars as the rest.
+  std::vector<SpectrumBar> shownBars_;
+  QSize shownFor_;
 };
 
 }  // namespace morvelin

@@ -1,8 +1,11 @@
 #include "graphs/widgets/response_graph.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
+#include <cmath>
 
 #include "graphs/curve_layout.h"
 #include "graphs/widgets/band_point.h"
@@ -22,6 +25,13 @@ constexpr int kEqPassFontPixels = 67;
 constexpr int kEqLabelFontPixels = 13;
 constexpr int kAxisFontPixels = 11;
 constexpr Rgb kEqPassColour{128, 128, 128};
+
+// The scale factor of what is painted on: the screen's backing store, or an image rendered into.
+qreal DeviceRatio(QPainter& painter) {
+  QPaintEngine* engine = painter.paintEngine();
+  return engine && engine->paintDevice() ? engine->paintDevice()->devicePixelRatioF()
+                                         : painter.device()->devicePixelRatioF();
+}
 
 QColor ToColor(Rgb c) {
   return QColor(c.red, c.green, c.blue);
@@ -48,7 +58,7 @@ bool BlockHasFilterPoints(int block) {
 ResponseGraph::ResponseGraph(GraphHost& host, QWidget* labelParent, QWidget* parent)
     : QWidget(parent), host_(host), labelParent_(labelParent), curveColour_(ToColor(kCurveGreen)) {
   resize(kGraphDesignWidth, kGraphDesignHeight);
-  image1_ = new GraphImage(picture_, this);
+  image1_ = new GraphImage([this](QPainter& p) { PaintPicture(p); }, this);
   image1_->setGeometry(rect());
   image1_->installEventFilter(this);
 
@@ -97,29 +107,38 @@ QPoint ResponseGraph::PanelOffset() const {
 void ResponseGraph::DrawGrid(int mode) {
   if (mode == 0 || mode == 1) {
     geometry_ = GraphGeometry(width(), height());
-    QImage grid(geometry_.Width(), geometry_.Height(), QImage::Format_RGB32);
-    grid.fill(ToColor(kGridBackground));
-    QPainter p(&grid);
-    const QColor major = ToColor(kGridMajor), minor = ToColor(kGridMinor);
-    for (const GridLine& l : GridLines(geometry_)) {
-      const QColor& c = l.major ? major : minor;
-      // Axis-parallel lines without their end point.
-      if (l.x1 == l.x2)
-        p.fillRect(l.x1, std::min(l.y1, l.y2), 1, std::abs(l.y2 - l.y1), c);
-      else if (l.y1 == l.y2)
-        p.fillRect(std::min(l.x1, l.x2), l.y1, std::abs(l.x2 - l.x1), 1, c);
-      else {
-        p.setPen(c);
-        p.drawLine(l.x1, l.y1, l.x2, l.y2);
-      }
-    }
-    p.end();
-    gridBitmap_ = grid;
+    BuildGrid(image1_->devicePixelRatioF());
+    if (hasCurve_) SetShownCurve(shownDpr_);
     PlaceAxisLabels(mode == 0 || axisLabels_.empty());
   }
-  // One copy-on-write assignment; the copy happens when the curve is painted.
-  picture_ = gridBitmap_;
+  pictureStale_ = true;
   image1_->update();
+}
+
+// Lines of one pixel on a screen of scale factor 1; on denser screens as many device pixels as
+// the scale says, at device positions, so the grid stays sharp.
+void ResponseGraph::BuildGrid(qreal dpr) {
+  const auto dev = [dpr](int v) { return int(std::lround(v * dpr)); };
+  const int thick = std::max(1, dev(1));
+  QImage grid(qCeil(geometry_.Width() * dpr), qCeil(geometry_.Height() * dpr), QImage::Format_RGB32);
+  grid.fill(ToColor(kGridBackground));
+  QPainter p(&grid);
+  const QColor major = ToColor(kGridMajor), minor = ToColor(kGridMinor);
+  for (const GridLine& l : GridLines(geometry_)) {
+    const QColor& c = l.major ? major : minor;
+    // Axis-parallel lines without their end point.
+    if (l.x1 == l.x2)
+      p.fillRect(dev(l.x1), dev(std::min(l.y1, l.y2)), thick, dev(std::abs(l.y2 - l.y1)), c);
+    else if (l.y1 == l.y2)
+      p.fillRect(dev(std::min(l.x1, l.x2)), dev(l.y1), dev(std::abs(l.x2 - l.x1)), thick, c);
+    else {
+      p.setPen(QPen(c, thick));
+      p.drawLine(dev(l.x1), dev(l.y1), dev(l.x2), dev(l.y2));
+    }
+  }
+  p.end();
+  gridPixmap_ = QPixmap::fromImage(std::move(grid));
+  gridPixmap_.setDevicePixelRatio(dpr);
 }
 
 void ResponseGraph::PlaceAxisLabels(bool create) {
@@ -190,11 +209,9 @@ void ResponseGraph::RedrawCurve(int selection, int block) {
     for (BandPoint* p : points_) p->hide();
     eqLabel_->hide();
     hasCurve_ = false;
+    shownPoints_.clear();
+    shownPath_ = {};
     DrawGrid(2);
-    if (spectrumOverlay_) {
-      QPainter p(&picture_);
-      spectrumOverlay_(p, geometry_);
-    }
     return;
   }
   const int last = code % 100 + code / 100;
@@ -202,7 +219,6 @@ void ResponseGraph::RedrawCurve(int selection, int block) {
     const std::array<bool, kCurvePointCount> shown = VisiblePoints(code);
     for (int p = 0; p < kCurvePointCount; ++p) points_[p]->setVisible(shown[p]);
   }
-  DrawGrid(2);
   UpdateCurveBands(curveBands_, entries_, selection);
   if (!dragging_) {
     for (int i = 0; i <= last; ++i) {
@@ -218,11 +234,73 @@ void ResponseGraph::RedrawCurve(int selection, int block) {
   else
     PlaceEqLabel(curveBands_[selection].entry);
 
-  QPainter p(&picture_);
-  if (spectrumOverlay_) spectrumOverlay_(p, geometry_);
-  curvePoints_ = morvelin::CurvePoints(SumCurveBands(curveBands_, last), geometry_);
+  curveSum_ = SumCurveBands(curveBands_, last);
+  curvePoints_ = morvelin::CurvePoints(curveSum_, geometry_);
+  const std::vector<QPointF> before = hasCurve_ ? shownPoints_ : std::vector<QPointF>{};
+  const bool colourChanged = shownColour_ != curveColour_;
   hasCurve_ = true;
-  PaintCurve(p);
+  SetShownCurve(image1_->devicePixelRatioF());
+  InvalidateCurve(before, colourChanged);
+}
+
+std::vector<QPointF> ResponseGraph::PathPoints(qreal dpr) const {
+  std::vector<QPointF> pts(GridSteps);
+  for (int i = 0; i < GridSteps; ++i)
+    pts[i] = QPointF(NearestInt(i * geometry_.GridScale() * dpr) / dpr,
+                     NearestInt(geometry_.DbToY(curveSum_[i]) * dpr) / dpr);
+  return pts;
+}
+
+void ResponseGraph::SetShownCurve(qreal dpr) {
+  shownDpr_ = dpr;
+  shownPoints_ = PathPoints(dpr);
+  shownPath_ = CardinalSplinePath(std::span<const QPointF>(shownPoints_), kCurveTension);
+  shownColour_ = curveColour_;
+}
+
+void ResponseGraph::InvalidateCurve(const std::vector<QPointF>& before, bool colourChanged) {
+  pictureStale_ = true;
+  const int lastSegment = GridSteps - 2;
+  int first = 0, last = lastSegment;
+  if (before.size() == shownPoints_.size() && !colourChanged) {
+    // A point moves the segments of its two neighbours on either side.
+    const auto differs = [&](int i) { return before[i] != shownPoints_[i]; };
+    int a = 0, b = int(shownPoints_.size()) - 1;
+    while (a <= b && !differs(a)) ++a;
+    if (a > b) return;  // the same curve
+    while (!differs(b)) --b;
+    first = std::max(0, a - 2);
+    last = std::min(lastSegment, b + 1);
+  }
+  // The pen's half width and a pixel of anti-aliasing around the control points' box.
+  const qreal margin = kCurvePenWidth / 2 + 1.5;
+  QRectF r = CardinalSplineBounds(shownPoints_, first, last, kCurveTension);
+  if (!before.empty()) r |= CardinalSplineBounds(before, first, last, kCurveTension);
+  image1_->update(r.adjusted(-margin, -margin, margin, margin).toAlignedRect());
+}
+
+void ResponseGraph::PaintPicture(QPainter& painter) {
+  if (painter.device() == image1_) {
+    // The first paint, or a move to a screen of another scale factor.
+    const qreal dpr = DeviceRatio(painter);
+    if (gridPixmap_.devicePixelRatio() != dpr) BuildGrid(dpr);
+    if (hasCurve_ && shownDpr_ != dpr) SetShownCurve(dpr);
+  }
+  // The paint handler's painter is clipped to the region that needs it: only that much of the
+  // grid is blitted.
+  painter.drawPixmap(0, 0, gridPixmap_);
+  if (spectrumOverlay_) spectrumOverlay_(painter, geometry_);
+  PaintCurve(painter);
+}
+
+const QImage& ResponseGraph::Picture() {
+  if (pictureStale_ || picture_.size() != size()) {
+    picture_ = QImage(size(), QImage::Format_RGB32);
+    QPainter p(&picture_);
+    PaintPicture(p);
+    pictureStale_ = false;
+  }
+  return picture_;
 }
 
 void ResponseGraph::PlaceEqLabel(const CurveEntry& entry) {
@@ -241,19 +319,20 @@ void ResponseGraph::PlaceEqLabel(const CurveEntry& entry) {
 
 void ResponseGraph::PaintCurve(QPainter& painter) const {
   if (!hasCurve_) return;
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.setPen(QPen(curveColour_, kCurvePenWidth));
+  painter.setPen(QPen(shownColour_, kCurvePenWidth));
   painter.setBrush(Qt::NoBrush);
-  painter.drawPath(CardinalSplinePath(std::span(curvePoints_.data(), GridSteps), kCurveTension));
-  image1_->update();
+  const qreal dpr = DeviceRatio(painter);
+  if (dpr == shownDpr_)
+    painter.drawPath(shownPath_);
+  else
+    painter.drawPath(CardinalSplinePath(std::span<const QPointF>(PathPoints(dpr)), kCurveTension));
+  painter.restore();
 }
 
 void ResponseGraph::RepaintOverlay() {
   DrawGrid(2);
-  QPainter p(&picture_);
-  if (spectrumOverlay_) spectrumOverlay_(p, geometry_);
-  PaintCurve(p);
-  image1_->update();
 }
 
 void ResponseGraph::SetCurveColour(QColor colour) {
@@ -433,6 +512,10 @@ void ResponseGraph::Timer1Timer() {
   if (dragging_) return;
   SyncCurveWithEdits();
   if (spectrumTick_) spectrumTick_();
+}
+
+bool ResponseGraph::EditPending() const {
+  return host_.LastEdit() != drawnEdit_;
 }
 
 void ResponseGraph::StartTimer1(int intervalMs) {

@@ -5,6 +5,8 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QPainterPath>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -29,7 +31,8 @@ class ResponseGraph : public QWidget {
   ResponseGraph(GraphHost& host, QWidget* labelParent, QWidget* parent = nullptr);
   ~ResponseGraph() override;
 
-  // 0 build the grid and create the axis labels, 1 rebuild and move them, 2 restore the grid.
+  // 0 build the grid and create the axis labels, 1 rebuild and move them, 2 the whole picture
+  // is painted again on the grid.
   void DrawGrid(int mode);
   // Re-lays the image, labels, curve and points for the widget's size.
   void FormResize();
@@ -42,6 +45,8 @@ class ResponseGraph : public QWidget {
   // The 10 ms graph tick; the main window's timer calls it, or StartTimer1 runs our own.
   void Timer1Timer();
   void StartTimer1(int intervalMs = 10);
+  // The editor's last edit is not drawn yet: the next tick has work.
+  bool EditPending() const;
   void StopTimer1();
 
   // The page's equaliser in all-pass: shows "EQ PASS" and refuses the page's drags.
@@ -67,12 +72,17 @@ class ResponseGraph : public QWidget {
   void SetSpectrumTick(std::function<void()> tick);
   // Paints the last curve again (over the spectrum).
   void PaintCurve(QPainter& painter) const;
-  // Restores the grid, paints the spectrum overlay on it and the last curve over the bars.
+  // The whole picture again: the grid, the spectrum overlay on it and the last curve over the bars.
   void RepaintOverlay();
+  // The image's paint handler: the grid, the spectrum and the curve where the painter is clipped, at the
+  // painter's device resolution.
+  void PaintPicture(QPainter& painter);
 
   const GraphGeometry& Geometry() const { return geometry_; }
-  const QImage& Picture() const { return picture_; }
-  const QImage& GridBitmap() const { return gridBitmap_; }
+  // The picture the image shows, rendered at scale factor 1 when asked for.
+  const QImage& Picture();
+  // The clean grid at the resolution the image is drawn at.
+  QImage GridBitmap() const { return gridPixmap_.toImage(); }
   const CurveBands& Bands() const { return curveBands_; }
   const CurvePointList& CurvePoints() const { return curvePoints_; }
   bool HasCurve() const { return hasCurve_; }
@@ -99,12 +109,19 @@ class ResponseGraph : public QWidget {
   void PlaceAxisLabels(bool create);
   void PlaceEqLabel(const CurveEntry& entry);
   QPoint PanelOffset() const;
+  void BuildGrid(qreal dpr);
+  // The curve's points with positions rounded to device pixels (at 1: CurvePoints).
+  std::vector<QPointF> PathPoints(qreal dpr) const;
+  void SetShownCurve(qreal dpr);
+  // Invalidates where the curve was and where it is now, around the points that moved.
+  void InvalidateCurve(const std::vector<QPointF>& before, bool colourChanged);
 
   GraphHost& host_;
   QWidget* labelParent_;
   GraphGeometry geometry_;
-  QImage picture_;
-  QImage gridBitmap_;
+  QPixmap gridPixmap_;  // at the device resolution of the image
+  QImage picture_;      // Picture()'s rendering
+  bool pictureStale_ = true;
   GraphImage* image1_ = nullptr;
   QLabel* eqPassLabel_ = nullptr;
   QLabel* eqLabel_ = nullptr;
@@ -117,8 +134,14 @@ class ResponseGraph : public QWidget {
   std::array<QWidget*, kCurvePointCount> freqControl_{};
   std::array<QWidget*, kCurvePointCount> gainControl_{};
   CurvePointList curvePoints_{};
+  Response curveSum_{};
   bool hasCurve_ = false;
   QColor curveColour_;
+  // The curve as the image shows it.
+  std::vector<QPointF> shownPoints_;
+  QPainterPath shownPath_;
+  qreal shownDpr_ = 1.0;
+  QColor shownColour_;
 
   bool dragging_ = false;
   bool qDragMode_ = false;
