@@ -196,10 +196,19 @@ TEST_F(AccessibleWindow, TheValueShownIsTheReadoutsText) {
   ASSERT_NE(bar, nullptr);
   bar->valueInterface()->setCurrentValue(20);
   EXPECT_EQ(bar->text(QAccessible::Value), W().Components().Find(U("MicInputGainPane"))->Caption());
+  // The step actions move it as the arrow keys do.
+  bar->actionInterface()->doAction(QAccessibleActionInterface::decreaseAction());
+  EXPECT_EQ(bar->valueInterface()->currentValue().toInt(), 19);
+  EXPECT_EQ(W().Store().View(W().Components().Find(U("MicInputGainBar"))->Tag()), 19);
+  EXPECT_EQ(bar->text(QAccessible::Value), W().Components().Find(U("MicInputGainPane"))->Caption());
   W().Tabs().ClickTab(0);
   QAccessibleInterface* gain = Of("MusEQGainBar3");
   gain->valueInterface()->setCurrentValue(150);
   EXPECT_EQ(gain->text(QAccessible::Value), U("6.0"));
+  // A value keeps its sign.
+  gain->valueInterface()->setCurrentValue(90);
+  EXPECT_EQ(gain->text(QAccessible::Value), U("-6.0"));
+  gain->valueInterface()->setCurrentValue(150);
   QAccessibleInterface* edit = Of("MusGainEdit3");
   EXPECT_EQ(edit->role(), QAccessible::EditableText);
   EXPECT_EQ(edit->text(QAccessible::Value), U("6.0"));

@@ -31,12 +31,16 @@ QString Trimmed(const QString& caption) {
   return s;
 }
 
-QString CaptionOf(const QObject* object) {
+QString ShownText(const QObject* object) {
   if (!object) return {};
-  if (const Control* c = AsControl(const_cast<QObject*>(object))) return Trimmed(c->Caption());
-  if (const auto* label = qobject_cast<const QLabel*>(object)) return Trimmed(label->text());
-  if (const auto* button = qobject_cast<const QAbstractButton*>(object)) return Trimmed(button->text());
+  if (const Control* c = AsControl(const_cast<QObject*>(object))) return c->Caption();
+  if (const auto* label = qobject_cast<const QLabel*>(object)) return label->text();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(object)) return button->text();
   return {};
+}
+
+QString CaptionOf(const QObject* object) {
+  return Trimmed(ShownText(object));
 }
 
 int LanguageOf(const QWidget* widget) {

@@ -27,7 +27,9 @@ QObject* Linked(const QWidget* control, const char* property);
 
 // A caption as a name: without the dashes, colons and blanks that frame it on the form.
 QString Trimmed(const QString& caption);
-// The shown text of a form control or Qt label or button, trimmed.
+// The text a form control, Qt label or button shows, as it is (a value keeps its sign).
+QString ShownText(const QObject* object);
+// The same as a name: trimmed.
 QString CaptionOf(const QObject* object);
 int LanguageOf(const QWidget* widget);
 // The text of a pair in the window's language.

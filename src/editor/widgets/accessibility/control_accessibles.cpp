@@ -19,10 +19,11 @@ namespace {
 
 // The value shown for a control: its readout's text when it has one.
 QString ReadoutOf(const QWidget* control) {
-  return CaptionOf(Linked(control, kReadoutProperty));
+  return ShownText(Linked(control, kReadoutProperty)).trimmed();
 }
 
-// Common to all: the composed name, and the focus action for the controls that take the focus.
+// Common to all: the composed name; the control's own actions (carried out only while it is
+// enabled) before the focus action of the controls that take the focus.
 class ControlAccessible : public QAccessibleWidget {
  public:
   ControlAccessible(QWidget* w, QAccessible::Role role, OwnCaption own)
@@ -32,6 +33,18 @@ class ControlAccessible : public QAccessibleWidget {
     if (t == QAccessible::Name) return NameOf(widget(), own_);
     return QAccessibleWidget::text(t);
   }
+  QStringList actionNames() const override { return OwnActions() + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& action) override {
+    if (!OwnActions().contains(action)) {
+      QAccessibleWidget::doAction(action);
+      return;
+    }
+    if (widget()->isEnabled()) Act(action);
+  }
+
+ protected:
+  virtual QStringList OwnActions() const { return {}; }
+  virtual void Act(const QString&) {}
 
  private:
   OwnCaption own_;
@@ -51,16 +64,10 @@ class ButtonAccessible : public ControlAccessible {
     }
     return s;
   }
-  QStringList actionNames() const override {
-    return QStringList{pressAction()} + ControlAccessible::actionNames();
-  }
-  void doAction(const QString& action) override {
-    if (action == pressAction()) {
-      if (widget()->isEnabled()) Button()->Click();
-      return;
-    }
-    ControlAccessible::doAction(action);
-  }
+
+ protected:
+  QStringList OwnActions() const override { return {pressAction()}; }
+  void Act(const QString&) override { Button()->Click(); }
 
  private:
   BmpButton* Button() const { return static_cast<BmpButton*>(widget()); }
@@ -99,16 +106,10 @@ class SliderAccessible : public ControlAccessible, public QAccessibleValueInterf
   QVariant minimumValue() const override { return Bar()->Min(); }
   QVariant minimumStepSize() const override { return 1; }
 
-  QStringList actionNames() const override {
-    return QStringList{increaseAction(), decreaseAction()} + ControlAccessible::actionNames();
-  }
-  void doAction(const QString& action) override {
-    if (action == increaseAction() || action == decreaseAction()) {
-      if (widget()->isEnabled())
-        Bar()->SetPosition(Bar()->Position() + (action == increaseAction() ? 1 : -1));
-      return;
-    }
-    ControlAccessible::doAction(action);
+ protected:
+  QStringList OwnActions() const override { return {increaseAction(), decreaseAction()}; }
+  void Act(const QString& action) override {
+    Bar()->SetPosition(Bar()->Position() + (action == increaseAction() ? 1 : -1));
   }
 
  private:
@@ -123,20 +124,15 @@ class SpinAccessible : public ControlAccessible {
     if (t == QAccessible::Value) return ReadoutOf(widget());
     return ControlAccessible::text(t);
   }
-  QStringList actionNames() const override {
-    return QStringList{increaseAction(), decreaseAction()} + ControlAccessible::actionNames();
-  }
-  void doAction(const QString& action) override {
+
+ protected:
+  QStringList OwnActions() const override { return {increaseAction(), decreaseAction()}; }
+  void Act(const QString& action) override {
     auto* spin = static_cast<SpinButtons*>(widget());
-    if (action == increaseAction() || action == decreaseAction()) {
-      if (!spin->isEnabled()) return;
-      if (action == increaseAction())
-        emit spin->UpClicked();
-      else
-        emit spin->DownClicked();
-      return;
-    }
-    ControlAccessible::doAction(action);
+    if (action == increaseAction())
+      emit spin->UpClicked();
+    else
+      emit spin->DownClicked();
   }
 };
 
@@ -196,16 +192,10 @@ class ListAccessible : public ControlAccessible {
     if (t == QAccessible::Value) return List()->currentText();
     return ControlAccessible::text(t);
   }
-  QStringList actionNames() const override {
-    return QStringList{showMenuAction()} + ControlAccessible::actionNames();
-  }
-  void doAction(const QString& action) override {
-    if (action == showMenuAction()) {
-      if (List()->isEnabled()) List()->showPopup();
-      return;
-    }
-    ControlAccessible::doAction(action);
-  }
+
+ protected:
+  QStringList OwnActions() const override { return {showMenuAction()}; }
+  void Act(const QString&) override { List()->showPopup(); }
 
  private:
   ComboBox* List() const { return static_cast<ComboBox*>(widget()); }

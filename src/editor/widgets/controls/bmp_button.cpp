@@ -96,7 +96,8 @@ void BmpButton::mouseReleaseEvent(QMouseEvent* e) {
 
 void BmpButton::keyPressEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-    Click();
+    // A held key presses once: two-state buttons would flicker otherwise.
+    if (!e->isAutoRepeat()) Click();
     return;
   }
   QWidget::keyPressEvent(e);
