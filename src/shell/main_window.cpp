@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "editor/page_tables.h"
+#include "editor/widgets/accessibility/accessible_form.h"
 #include "editor/widgets/controls/bmp_button.h"
 #include "editor/widgets/controls/containers.h"
 #include "editor/widgets/controls/desk_style.h"
@@ -49,6 +50,8 @@ MainWindow::MainWindow(EditorSession& session)
       store_(session.Store()),
       state_(session.State()),
       tabs_(comps_, session) {
+  // Before any control exists: Qt keeps the first interface made for an object.
+  a11y::InstallFactory();
   setObjectName("Form1");
   setWindowTitle("Morvelin");
   setFont(desk::Font(12));

@@ -1,17 +1,19 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
 // binding, band editing with the switches, access control, the response graph, the spectrum
-// analyser on it and the language switch. A new feature is one more member here, given the
-// session and what it needs.
+// analyser on it, the language switch, accessibility and keyboard use. A new feature is one more
+// member here, given the session and what it needs.
 
 #include <memory>
 
+#include "editor/widgets/accessibility/accessible_form.h"
 #include "editor/widgets/editor_binding.h"
 #include "editor/widgets/eq_handlers.h"
 #include "platform/audio_capture.h"
 #include "shell/access_control.h"
 #include "shell/eq_file_menu.h"
 #include "shell/graph_wiring.h"
+#include "shell/keyboard_access.h"
 #include "shell/language_switch.h"
 #include "shell/message_boxes.h"
 #include "shell/preset_dialogs.h"
@@ -40,6 +42,8 @@ struct WindowFeatures {
   BoxNotifier notices;
   SpectrumFeature spectrum;
   LanguageSwitch language;
+  AccessibleForm accessible;  // after language: names are read once the captions have switched
+  KeyboardAccess keyboard;    // last: orders the widgets every feature has put on the form
 
  private:
   MainWindow& window_;

@@ -9,7 +9,7 @@
 namespace morvelin {
 
 BmpButton::BmpButton(QWidget* parent, ControlClass cls) : QWidget(parent), Control(cls) {
-  setFocusPolicy(Qt::NoFocus);
+  setFocusPolicy(Qt::TabFocus);
   setFont(desk::Font(12));
 }
 
@@ -78,6 +78,7 @@ void BmpButton::paintEvent(QPaintEvent*) {
     p.setFont(font());
     p.drawText(rect().adjusted(2, 0, -2, 0), Qt::AlignCenter | Qt::TextSingleLine, caption_);
   }
+  if (hasFocus()) desk::DrawFocusFrame(p, rect());
 }
 
 void BmpButton::mousePressEvent(QMouseEvent* e) {
@@ -94,8 +95,9 @@ void BmpButton::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void BmpButton::keyPressEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return) {
-    emit Clicked();
+  if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    // A held key presses once: two-state buttons would flicker otherwise.
+    if (!e->isAutoRepeat()) Click();
     return;
   }
   QWidget::keyPressEvent(e);

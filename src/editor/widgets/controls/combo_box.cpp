@@ -8,7 +8,7 @@ namespace morvelin {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent), Control(ControlClass::ComboBox) {
   setFont(desk::Font(12));
-  setFocusPolicy(Qt::ClickFocus);
+  setFocusPolicy(Qt::StrongFocus);
   QPalette pal = palette();
   pal.setColor(QPalette::Button, QColor(0xb4, 0xb4, 0xb4));
   pal.setColor(QPalette::Base, QColor(0xd0, 0xd0, 0xd0));

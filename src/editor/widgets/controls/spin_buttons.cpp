@@ -1,11 +1,16 @@
 #include "editor/widgets/controls/spin_buttons.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "editor/widgets/controls/desk_style.h"
+
 namespace morvelin {
 
-SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent), Control(ControlClass::SpinButtons) {}
+SpinButtons::SpinButtons(QWidget* parent) : QWidget(parent), Control(ControlClass::SpinButtons) {
+  setFocusPolicy(Qt::TabFocus);
+}
 
 void SpinButtons::paintEvent(QPaintEvent*) {
   QPainter p(this);
@@ -29,6 +34,20 @@ void SpinButtons::paintEvent(QPaintEvent*) {
     p.setPen(Qt::NoPen);
     p.setBrush(isEnabled() ? QColor(0x20, 0x20, 0x20) : QColor(0x80, 0x80, 0x80));
     p.drawPolygon(tri);
+  }
+  if (hasFocus()) desk::DrawFocusFrame(p, rect());
+}
+
+void SpinButtons::keyPressEvent(QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Up:
+      emit UpClicked();
+      break;
+    case Qt::Key_Down:
+      emit DownClicked();
+      break;
+    default:
+      QWidget::keyPressEvent(e);
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The up/down spin buttons beside an edit; they only report which half was clicked.
+// The up/down spin buttons beside an edit; they only report which half was clicked (or which
+// arrow key was pressed while they have the focus).
 
 #include <QWidget>
 
@@ -21,6 +22,7 @@ class SpinButtons : public QWidget, public Control {
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
 
  private:
   int held_ = 0;  // 1 upper half, -1 lower half

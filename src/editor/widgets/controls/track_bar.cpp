@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editor/widgets/controls/desk_style.h"
+
 namespace morvelin {
 
 TrackBar::TrackBar(Qt::Orientation orientation, QWidget* parent, ControlClass cls)
     : QWidget(parent), Control(cls), orientation_(orientation) {
-  setFocusPolicy(Qt::ClickFocus);
+  setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
@@ -108,11 +110,7 @@ void TrackBar::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(thumb.center().x(), thumb.top() + 3), QPointF(thumb.center().x(), thumb.bottom() - 3));
   else
     p.drawLine(QPointF(thumb.left() + 3, thumb.center().y()), QPointF(thumb.right() - 3, thumb.center().y()));
-  if (hasFocus()) {
-    p.setPen(QPen(QColor(0xff, 0xff, 0xff, 90), 1, Qt::DotLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-  }
+  if (hasFocus()) desk::DrawFocusFrame(p, rect());
 }
 
 void TrackBar::mousePressEvent(QMouseEvent* e) {
