@@ -12,6 +12,10 @@ namespace morvelin {
 
 enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore, Curve };
 
+// Whether the command needs the unit's whole memory read first; the others link (probe and
+// acknowledgement) and go at once.
+bool CommandReadsMemory(CliCommandKind kind);
+
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
   int address = 0;   // set: device address
@@ -21,6 +25,8 @@ struct CliCommand {
   std::string file;  // backup, restore: the backup file, any path
 };
 
+// A word such as "-1" or "-0x10": a (refused) value, never an option.
+bool IsNegativeNumberWord(const std::string& word);
 // "B:I" (decimal block and index) or "0xHHHH"; nullopt outside the store.
 std::optional<int> ParseDeviceAddress(const std::string& text);
 // A word value: decimal or 0x hexadecimal, 0..65535.
@@ -28,9 +34,17 @@ std::optional<int> ParseWordValue(const std::string& text);
 // The command word and its arguments; on failure, error says why.
 std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words, std::string* error);
 
+// How progress reaches stderr: a line per change, one line rewritten in place (a terminal),
+// or not at all (--quiet: results and errors only).
+enum class CliProgress { Lines, OneLine, Quiet };
+
 struct CliOptions {
   PortChoice ports;
   CliCommand command;
+  CliProgress progress = CliProgress::Lines;
+  // SIGINT and SIGTERM release the unit and end the run with 130 and 143 (the program sets it;
+  // a test process keeps its signals).
+  bool watchSignals = false;
   // The link's time: the event loop's when null; tests step a clock of their own.
   SteppedClock* clock = nullptr;
 };

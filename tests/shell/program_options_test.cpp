@@ -34,7 +34,8 @@ TEST(ProgramOptions, HelpListsEveryOptionAndVersionPrintsTheVersion) {
     std::vector<const char*> options;
   } cases[] = {
       {"morvelin", {"--demo", "--port", "--bench-startup", "--help", "--version"}},
-      {"morvelin-cli", {"--port", "--help", "--version"}},
+      {"morvelin-cli", {"--port", "--quiet", "--help", "--version"}},
+      {"morvelin-unitsim", {"--link", "--log-frames", "--help", "--version"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.program);
