@@ -72,7 +72,7 @@ class CliRun {
   void OnSignal(int signal) {
     if (finished_) return;
     signalCode_ = kSignalExitBase + signal;
-    if (writing() && !signalled_) {
+    if (Writing() && !signalled_) {
       signalled_ = true;
       ui_.Error("Finishing the write to the unit before stopping");
       return;
@@ -90,7 +90,7 @@ class CliRun {
   }
 
  private:
-  bool writing() const {
+  bool Writing() const {
     return link_.Timer2().Running() && link_.TransferDirection() == LinkController::Direction::Write;
   }
 
@@ -130,8 +130,9 @@ class CliRun {
       return;
     }
     if (kind != LinkEventKind::Online) return;
-    if (signalled_) {
-      Finish(signalCode_);
+    if (restoring_) {
+      ui_.Note("Restored " + ShownCliPath(command_.file).toStdString());
+      Finish(signalled_ ? signalCode_ : 0);
       return;
     }
     if (!started_) {
@@ -140,9 +141,6 @@ class CliRun {
       start_.Start();
     } else if (recallSent_) {
       ui_.Note("Mode " + std::to_string(command_.mode) + " recalled");
-      Finish(0);
-    } else if (restoring_) {
-      ui_.Note("Restored " + ShownCliPath(command_.file).toStdString());
       Finish(0);
     }
   }

