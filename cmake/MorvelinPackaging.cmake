@@ -65,8 +65,8 @@ set(CPACK_PACKAGE_DESCRIPTION
   "whole parameter memory, shows every parameter on tabbed pages and sends each\n"
   "change at once. It draws the equaliser response of each page, recalls and saves\n"
   "the unit's modes and keeps backups of its memory. The package also holds\n"
-  "morvelin-cli, the command line companion, and morvelin-unitsim, a simulated unit\n"
-  "on a pseudo-terminal.")
+  "morvelin-cli, the command line companion, and morvelin-unitsim, a simulated\n"
+  "unit on a pseudo-terminal.")
 string(REPLACE ";" "" CPACK_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

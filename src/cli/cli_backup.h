@@ -18,7 +18,8 @@ inline constexpr int kCliFileError = 3;
 // The backup files' notices as English lines, each naming the file when its text does not.
 class StreamNotifier : public Notifier {
  public:
-  explicit StreamNotifier(std::ostream& err, QString shownPath = {}) : err_(err), path_(std::move(shownPath)) {}
+  explicit StreamNotifier(std::ostream& err, QString shownPath = {})
+      : err_(err), path_(std::move(shownPath)) {}
   void ShowNotice(const QString&, const QString& englishText) override {
     err_ << englishText.toStdString();
     if (!path_.isEmpty() && !englishText.contains(path_)) err_ << " (" << path_.toStdString() << ')';

@@ -40,7 +40,8 @@ bool IsNumberWord(const std::string& text) {
   }
   if (digits >= text.size()) return false;
   for (std::size_t k = digits; k < text.size(); ++k)
-    if (!(hex ? std::isxdigit(static_cast<unsigned char>(text[k])) : std::isdigit(static_cast<unsigned char>(text[k]))))
+    if (!(hex ? std::isxdigit(static_cast<unsigned char>(text[k]))
+              : std::isdigit(static_cast<unsigned char>(text[k]))))
       return false;
   return true;
 }

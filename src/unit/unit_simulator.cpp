@@ -89,7 +89,8 @@ int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std
   if (options.logFrames) {
     QObject::connect(&frameLog, &QTimer::timeout, [&] {
       const auto& frames = unit.ReceivedFrames();
-      for (; framesLogged < frames.size(); ++framesLogged) out << ReceivedFrameLine(frames[framesLogged]) << '\n';
+      for (; framesLogged < frames.size(); ++framesLogged)
+        out << ReceivedFrameLine(frames[framesLogged]) << '\n';
       out << std::flush;
     });
     frameLog.start(kFrameLogMs);

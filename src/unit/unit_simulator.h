@@ -4,8 +4,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <ostream>
+#include <span>
 #include <string>
 
 namespace morvelin {

@@ -66,7 +66,8 @@ TEST(CliCommand, ValuesOutOfRangeAreSaidToBe) {
     EXPECT_EQ(error, c.error);
   }
   for (const char* word : {"-1", "-0x10", "-9999999999"}) EXPECT_TRUE(IsNegativeNumberWord(word)) << word;
-  for (const char* word : {"-", "--port", "-q", "-h", "1", "-x1"}) EXPECT_FALSE(IsNegativeNumberWord(word)) << word;
+  for (const char* word : {"-", "--port", "-q", "-h", "1", "-x1"})
+    EXPECT_FALSE(IsNegativeNumberWord(word)) << word;
 }
 
 TEST(CliCommand, OnlyTheCommandsThatShowOrKeepTheMemoryReadIt) {

@@ -180,7 +180,8 @@ TEST(CliSession, AUnitThatStopsAnsweringEndsTheCommandByTheLinkTimeOuts) {
   EXPECT_EQ(RunCli(Options({"DEMO"}, dump, &clock), unit, out, err), 1);
   EXPECT_TRUE(unit.faults.silent);
   EXPECT_NE(err.str().find("Linking... 1"), std::string::npos) << err.str();
-  EXPECT_NE(err.str().find("Off Line! (the unit on DEMO stopped answering)\n"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("Off Line! (the unit on DEMO stopped answering)\n"), std::string::npos)
+      << err.str();
   EXPECT_EQ(out.str(), "");
 }
 
@@ -193,8 +194,9 @@ TEST(CliSession, SetOnlyLinksSendsAndReleases) {
   set.value = 4321;
   std::ostringstream out, err;
   ASSERT_EQ(RunCli(Options({"DEMO"}, set, &clock), unit, out, err), 0) << err.str();
-  EXPECT_EQ(unit.ReceivedFrames(), (std::vector<Bytes>{LinkCodeFrame(LinkProbe), WordFrame(WriteType, 0x0205, 4321),
-                                                       LinkCodeFrame(LinkRelease)}));
+  EXPECT_EQ(unit.ReceivedFrames(),
+            (std::vector<Bytes>{LinkCodeFrame(LinkProbe), WordFrame(WriteType, 0x0205, 4321),
+                                LinkCodeFrame(LinkRelease)}));
   EXPECT_EQ(unit.WordAt(2, 5), 4321);
   EXPECT_EQ(err.str(), "Search...\nSearch... 0%\nOnline\nAcknowledged\n");
   EXPECT_EQ(out.str(), "");
@@ -207,8 +209,9 @@ TEST(CliSession, ProgressAsLinesAsOneLineOrNone) {
     CliProgress progress;
     long minLines, maxLines;  // of the error stream
     bool rewritten;
-  } cases[] = {
-      {CliProgress::Lines, 30, 100, false}, {CliProgress::OneLine, 1, 1, true}, {CliProgress::Quiet, 0, 0, false}};
+  } cases[] = {{CliProgress::Lines, 30, 100, false},
+               {CliProgress::OneLine, 1, 1, true},
+               {CliProgress::Quiet, 0, 0, false}};
   std::string dumped;
   for (const auto& c : cases) {
     SCOPED_TRACE(static_cast<int>(c.progress));

@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption link("link", "Also make a symbolic link to the terminal at <path>.", "path");
   parser.addOption(link);
-  const QCommandLineOption logFrames("log-frames",
-                                     "After the path, print a line \"received F5 B2 ...\" per frame the unit takes in.");
+  const QCommandLineOption logFrames(
+      "log-frames", "After the path, print a line \"received F5 B2 ...\" per frame the unit takes in.");
   parser.addOption(logFrames);
   const std::vector<NumberOption> numbers{
       {{"words-per-report", "Words per block report (1..125).", "n"},
