@@ -14,6 +14,7 @@
 
 #include "link/frames.h"
 #include "platform/posix/pty_server.h"
+#include "support/program_run.h"
 #include "support/unitsim_process.h"
 #include "unit/unit_simulator.h"
 
@@ -26,25 +27,8 @@ QString Line(const Bytes& frame) {
   return QString::fromStdString(ReceivedFrameLine(frame));
 }
 
-struct ProgramRun {
-  int code = -1;
-  QByteArray out, err;
-};
-
 ProgramRun RunCliProgram(const QStringList& args, const QString& folder = {}) {
-  QProcess p;
-  if (!folder.isEmpty()) p.setWorkingDirectory(folder);
-  p.start(kCli, args);
-  ProgramRun r;
-  if (!p.waitForFinished(60'000)) {
-    p.kill();
-    p.waitForFinished(2000);
-    return r;
-  }
-  r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-  r.out = p.readAllStandardOutput();
-  r.err = p.readAllStandardError();
-  return r;
+  return RunBuiltProgram(QStringLiteral("morvelin-cli"), args, folder);
 }
 
 TEST(CliQuickSet, LinksSendsAndReleasesWithoutReadingTheMemory) {

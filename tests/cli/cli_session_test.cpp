@@ -202,6 +202,31 @@ TEST(CliSession, SetOnlyLinksSendsAndReleases) {
   EXPECT_EQ(out.str(), "");
 }
 
+TEST(CliSession, SetWhoseEditIsNeverAcknowledgedEndsByTheSupervision) {
+  SteppedClock clock;
+  VirtualUnit unit;
+  const Bytes edit = WordFrame(WriteType, 0x0205, 4321);
+  // The unit answers the probe and nothing from then on.
+  ClockTimer watch(&clock, 1, [&] {
+    if (!unit.ReceivedFrames().empty()) unit.faults.silent = true;
+  });
+  watch.Start();
+  CliCommand set;
+  set.kind = CliCommandKind::Set;
+  set.address = 0x0205;
+  set.value = 4321;
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli(Options({"DEMO"}, set, &clock), unit, out, err), 1);
+  EXPECT_NE(err.str().find("Off Line! (the unit on DEMO stopped answering)\n"), std::string::npos)
+      << err.str();
+  EXPECT_EQ(err.str().find("Acknowledged"), std::string::npos) << err.str();
+  // Only the edit goes again; nothing the user did not set.
+  const auto& frames = unit.ReceivedFrames();
+  ASSERT_GE(frames.size(), 2u);
+  EXPECT_EQ(frames.front(), LinkCodeFrame(LinkProbe));
+  for (std::size_t k = 1; k < frames.size(); ++k) EXPECT_EQ(frames[k], edit) << k;
+}
+
 TEST(CliSession, ProgressAsLinesAsOneLineOrNone) {
   CliCommand dump;
   dump.kind = CliCommandKind::Dump;
