@@ -71,7 +71,6 @@ class LinkController : public EditSender {
   // Off for users that only send (the command line's set): the probe's acknowledgement brings
   // the link online at once, without the full read; the device image then holds nothing read.
   void SetReadOnLink(bool on) { readOnLink_ = on; }
-  bool ReadOnLink() const { return readOnLink_; }
 
   // Transfers.
   void SendStep(int step, Direction direction);
