@@ -15,16 +15,20 @@ namespace morvelin {
 // Exit code of a backup file that could not be written, or that failed its checks.
 inline constexpr int kCliFileError = 3;
 
-// The backup files' notices as English lines.
+// The backup files' notices as English lines, each naming the file when its text does not.
 class StreamNotifier : public Notifier {
  public:
-  explicit StreamNotifier(std::ostream& err) : err_(err) {}
+  explicit StreamNotifier(std::ostream& err, QString shownPath = {})
+      : err_(err), path_(std::move(shownPath)) {}
   void ShowNotice(const QString&, const QString& englishText) override {
-    err_ << englishText.toStdString() << '\n';
+    err_ << englishText.toStdString();
+    if (!path_.isEmpty() && !englishText.contains(path_)) err_ << " (" << path_.toStdString() << ')';
+    err_ << '\n';
   }
 
  private:
   std::ostream& err_;
+  QString path_;
 };
 
 // The full write of the link controller, for the backup loader.
@@ -40,6 +44,13 @@ class ControllerDownload : public DownloadLink {
 
 // A command-line path as the file system names it.
 QString CliPath(const std::string& file);
+
+// The file as the messages show it: absolute, in the system's separators.
+QString ShownCliPath(const std::string& file);
+
+// Whether the backup file `file` can be written (its folder takes a new file and the name is no
+// folder), checked before the unit is read; false with the save's notice on err.
+bool BackupWritable(const std::string& file, std::ostream& err);
 
 // Saves the device image (after a full read) as the backup file `file`; 0 or kCliFileError.
 int BackupToFile(const std::string& file, const ParamStore& store, std::ostream& err);

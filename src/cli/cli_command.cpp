@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 
+#include <cctype>
 #include <charconv>
 
 #include "graphs/curve_layout.h"
@@ -30,7 +31,44 @@ std::optional<int> ParseDecimalOrHex(const std::string& text) {
   return ParseNumber(text, 10);
 }
 
+// A number of any size and sign, decimal or 0x hexadecimal.
+bool IsNumberWord(const std::string& text) {
+  const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+  std::size_t digits = sign;
+  bool hex = false;
+  if (text.size() > sign + 2 && text[sign] == '0' && (text[sign + 1] == 'x' || text[sign + 1] == 'X')) {
+    digits += 2;
+    hex = true;
+  }
+  if (digits >= text.size()) return false;
+  for (std::size_t k = digits; k < text.size(); ++k)
+    if (!(hex ? std::isxdigit(static_cast<unsigned char>(text[k]))
+              : std::isdigit(static_cast<unsigned char>(text[k]))))
+      return false;
+  return true;
+}
+
 }  // namespace
+
+bool CommandReadsMemory(CliCommandKind kind) {
+  switch (kind) {
+    case CliCommandKind::Ports:
+    case CliCommandKind::Set:
+      return false;
+    case CliCommandKind::Dump:
+    case CliCommandKind::Recall:
+    case CliCommandKind::Backup:
+    // The full write sends every block, also those a backup does not hold: they must be the unit's.
+    case CliCommandKind::Restore:
+    case CliCommandKind::Curve:
+      return true;
+  }
+  return true;
+}
+
+bool IsNegativeNumberWord(const std::string& word) {
+  return word.size() >= 2 && word[0] == '-' && word[1] >= '0' && word[1] <= '9';
+}
 
 std::optional<int> ParseDeviceAddress(const std::string& text) {
   std::optional<int> address;
@@ -73,6 +111,7 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
     if (!address)
       return fail("bad address '" + words[1] + "': give B:I (block 0..30, index 0..245) or 0xHHHH");
     const auto value = ParseWordValue(words[2]);
+    if (!value && IsNumberWord(words[2])) return fail("value '" + words[2] + "' out of range (0..65535)");
     if (!value) return fail("bad value '" + words[2] + "': give 0..65535");
     c.kind = CliCommandKind::Set;
     c.address = *address;

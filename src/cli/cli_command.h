@@ -25,6 +25,10 @@ enum class CliCommandKind {
   Diff
 };
 
+// Whether the command needs the unit's whole memory read first; the others link (probe and
+// acknowledgement) and go at once.
+bool CommandReadsMemory(CliCommandKind kind);
+
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
   int address = 0;   // set: device address
@@ -40,6 +44,8 @@ struct CliCommand {
   std::string second;      // diff: B
 };
 
+// A word such as "-1" or "-0x10": a (refused) value, never an option.
+bool IsNegativeNumberWord(const std::string& word);
 // "B:I" (decimal block and index) or "0xHHHH"; nullopt outside the store.
 std::optional<int> ParseDeviceAddress(const std::string& text);
 // A word value: decimal or 0x hexadecimal, 0..65535.
@@ -51,9 +57,17 @@ std::optional<CliCommand> ParseExchangeCommand(const std::vector<std::string>& w
 // The command word and its arguments; on failure, error says why.
 std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words, std::string* error);
 
+// How progress reaches stderr: a line per change, one line rewritten in place (a terminal),
+// or not at all (--quiet: results and errors only).
+enum class CliProgress { Lines, OneLine, Quiet };
+
 struct CliOptions {
   PortChoice ports;
   CliCommand command;
+  CliProgress progress = CliProgress::Lines;
+  // SIGINT and SIGTERM release the unit and end the run with 130 and 143 (the program sets it;
+  // a test process keeps its signals).
+  bool watchSignals = false;
   // The link's time: the event loop's when null; tests step a clock of their own.
   SteppedClock* clock = nullptr;
 };

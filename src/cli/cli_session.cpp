@@ -12,6 +12,9 @@
 #include "link/frames.h"
 #include "link/link_controller.h"
 #include "unit/port_choice.h"
+#if defined(__unix__)
+#include "platform/posix/termination_signals.h"
+#endif
 
 namespace morvelin {
 
@@ -19,6 +22,13 @@ namespace {
 
 constexpr int kReadyPollMs = 20;
 constexpr int kReleaseFlushMs = 100;  // lets the port put the release on the line
+constexpr int kSignalExitBase = 128;  // the shell's code of a program ended by a signal
+
+std::string JoinedNames(const std::vector<std::string>& names) {
+  std::string joined;
+  for (const std::string& n : names) joined += (joined.empty() ? "" : ", ") + n;
+  return joined;
+}
 
 void PrintDump(const ParamStore& store, std::ostream& out) {
   for (int b = 0; b < kStatusBlock; ++b)
@@ -49,12 +59,27 @@ class CliRun {
         exchange_(command, store, link, out, err, clock, [this](int code) { Finish(code); }) {
     ui_.onEvent = [this](LinkEventKind k) { OnEvent(k); };
     ui_.onAck = [this] { OnAck(); };
+    ui_.messageDetail = [this] { return FailureDetail(); };
     start_.SetSingleShot(true);
     exit_.SetSingleShot(true);
   }
   ~CliRun() {
     ui_.onEvent = nullptr;
     ui_.onAck = nullptr;
+    ui_.messageDetail = nullptr;
+  }
+
+  // SIGINT or SIGTERM: the unit is released and the run ends with 128 + the signal. A full write
+  // is finished first, so that the unit is never left holding half a backup.
+  void OnSignal(int signal) {
+    if (finished_) return;
+    signalCode_ = kSignalExitBase + signal;
+    if (Writing() && !signalled_) {
+      signalled_ = true;
+      ui_.Error("Finishing the write to the unit before stopping");
+      return;
+    }
+    Finish(signalCode_);
   }
 
   int Exec() {
@@ -67,10 +92,24 @@ class CliRun {
   }
 
  private:
+  bool Writing() const {
+    return link_.Timer2().Running() && link_.TransferDirection() == LinkController::Direction::Write;
+  }
+
+  // Which port failed: the one whose unit stopped answering, or every port searched.
+  std::string FailureDetail() const {
+    const auto& ports = link_.PortList();
+    const int at = link_.SelectedPort();
+    if (link_.Flags().LinkAcked == 1 && at >= 0 && at < static_cast<int>(ports.size()))
+      return "the unit on " + ports[static_cast<std::size_t>(at)] + " stopped answering";
+    return "no unit answered on " + JoinedNames(ports);
+  }
+
   void Finish(int code) {
     if (finished_) return;
     finished_ = true;
     ready_.Stop();
+    ui_.CloseProgress();
     // Releases the unit and stops the timers; after a failure they have stopped already.
     if (link_.LinkOnline() || link_.Timer1().Running() || link_.Timer2().Running() ||
         link_.HoldTimer().Running())
@@ -89,24 +128,34 @@ class CliRun {
   void OnEvent(LinkEventKind kind) {
     if (finished_) return;
     if (kind == LinkEventKind::SearchFailed || kind == LinkEventKind::LinkLost) {
-      Finish(1);
+      Finish(signalled_ ? signalCode_ : 1);
       return;
     }
     if (kind != LinkEventKind::Online) return;
+    if (restoring_) {
+      ui_.Note("Restored " + ShownCliPath(command_.file).toStdString());
+      Finish(signalled_ ? signalCode_ : 0);
+      return;
+    }
     if (!started_) {
       started_ = true;
       // Out of the transfer tick that brought the link up.
       start_.Start();
     } else if (recallSent_) {
-      err_ << "Mode " << command_.mode << " recalled\n";
-      Finish(0);
-    } else if (restoring_) {
-      err_ << "Restored " << QDir::toNativeSeparators(CliPath(command_.file)).toStdString() << '\n';
+      ui_.Note("Mode " + std::to_string(command_.mode) + " recalled");
       Finish(0);
     }
   }
 
+  void Backup() {
+    ui_.EndProgressLine();  // a notice of the file starts a line of its own
+    const int code = BackupToFile(command_.file, store_, err_);
+    if (code == 0) ui_.Note("Saved " + ShownCliPath(command_.file).toStdString());
+    Finish(code);
+  }
+
   void Restore() {
+    ui_.EndProgressLine();
     if (!RestoreFromFile(command_.file, store_, link_, err_)) {
       Finish(kCliFileError);
       return;
@@ -131,7 +180,7 @@ class CliRun {
         PollReady();
         return;
       case CliCommandKind::Backup:
-        Finish(BackupToFile(command_.file, store_, err_));
+        Backup();
         return;
       case CliCommandKind::Restore:
         Restore();
@@ -152,7 +201,7 @@ class CliRun {
   void PrintCurve() {
     const auto curve = BlockCurve(store_.DeviceImage, command_.block);
     if (!curve) {
-      err_ << "Block " << command_.block << " has no curve\n";
+      ui_.Error("Block " + std::to_string(command_.block) + " has no curve");
       Finish(2);
       return;
     }
@@ -177,7 +226,7 @@ class CliRun {
 
   void OnAck() {
     if (finished_ || !sent_ || command_.kind != CliCommandKind::Set || ui_.Acks <= acksAtSend_) return;
-    err_ << "Acknowledged\n";
+    ui_.Note("Acknowledged");
     Finish(0);
   }
 
@@ -194,6 +243,8 @@ class CliRun {
   ClockTimer exit_;
   CliExchange exchange_;
   int finishCode_ = 0;
+  int signalCode_ = 0;
+  bool signalled_ = false;
   std::optional<int> code_;
   bool started_ = false;
   bool sent_ = false;
@@ -210,7 +261,10 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
     for (const std::string& n : names) out << n << '\n';
     return 0;
   }
+  // A file that cannot be read or written fails before the unit is touched.
   if (options.command.kind == CliCommandKind::Restore && !RestorableFile(options.command.file, err))
+    return kCliFileError;
+  if (options.command.kind == CliCommandKind::Backup && !BackupWritable(options.command.file, err))
     return kCliFileError;
   if (IsExchangeCommand(options.command.kind))
     if (const auto code = ExchangeWithoutUnit(options.command, out, err)) return *code;
@@ -222,10 +276,15 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
 
   EditSelection selection;
   ParamStore store(selection);
-  CliLinkUi ui(err);
+  CliLinkUi ui(err, options.progress);
   LinkController link(ports.Port(), ports.Lister(), store, ui, TimerDrive::Qt, options.clock);
   link.SetSelfHealing(false);  // one command: a lost link ends the run
+  link.SetReadOnLink(CommandReadsMemory(options.command.kind));
   CliRun run(options.command, link, store, ui, out, err, options.clock);
+#if defined(__unix__)
+  std::optional<TerminationSignals> stopSignals;
+  if (options.watchSignals) stopSignals.emplace([&run](int signal) { run.OnSignal(signal); });
+#endif
   return run.Exec();
 }
 

@@ -132,7 +132,14 @@ void LinkController::OnAck() {
   flags_.TransferPhase = kPhaseAcked;
   if (acksOwed_ > 0 && --acksOwed_ == 0) unacked_.clear();
   if (timer2_.Running() && direction_ == Direction::Write && acksAwaited_ > 0) --acksAwaited_;
+  const bool linkWithoutRead = !readOnLink_ && timer1_.Running() && !online_;
   ui_.Acknowledged();
+  // The probe answered: online on this port at once, instead of at the next search tick.
+  if (linkWithoutRead) {
+    timer1_.Stop();
+    ShowStatusWindow(false);
+    LinkEvent(LinkEventKind::Online);
+  }
 }
 
 void LinkController::OnFrame(const Bytes& frame) {

@@ -68,6 +68,9 @@ class LinkController : public EditSender {
   void OnPortError();
   // Off for one-shot users (the command line): a lost link then stays down.
   void SetSelfHealing(bool on) { selfHealing_ = on; }
+  // Off for users that only send (the command line's set): the probe's acknowledgement brings
+  // the link online at once, without the full read; the device image then holds nothing read.
+  void SetReadOnLink(bool on) { readOnLink_ = on; }
 
   // Transfers.
   void SendStep(int step, Direction direction);
@@ -196,6 +199,7 @@ class LinkController : public EditSender {
   std::vector<EditQueue::Entry> unacked_;
 
   bool selfHealing_ = true;
+  bool readOnLink_ = true;
   bool healing_ = false;     // the link was lost and is being searched for by itself
   bool autoSearch_ = false;  // the running search was started by the link itself
   bool lostLink_ = false;    // from a loss until the link is up again: edits are remembered

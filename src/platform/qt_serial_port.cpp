@@ -32,6 +32,9 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
 }
 
 QtSerialPort::~QtSerialPort() {
+  // What went out last (the link release of a program that ends) still reaches the line.
+  constexpr int kFlushOnCloseMs = 200;
+  if (port_.isOpen() && port_.bytesToWrite() > 0) port_.waitForBytesWritten(kFlushOnCloseMs);
   port_.close();
 }
 

@@ -5,6 +5,9 @@
 
 #include "editor/widgets/controls/desk_style.h"
 #include "platform/process_stats.h"
+#if defined(__unix__)
+#include "platform/posix/termination_signals.h"
+#endif
 
 namespace morvelin {
 
@@ -54,6 +57,10 @@ int RunMorvelin(int argc, char** argv, const StartupOptions& options) {
   }
   // Closing the main window ends the program, whatever else is still shown.
   QObject::connect(&main, &MainWindow::Closed, &app, &QApplication::quit, Qt::QueuedConnection);
+#if defined(__unix__)
+  // SIGINT and SIGTERM close the window as the user would: the unit is released when online.
+  TerminationSignals stopSignals([&main](int) { main.close(); });
+#endif
   bool benchDone = false;
   if (options.benchStartup) {
     QObject::connect(&main, &MainWindow::FirstFrame, &app, [&benchDone] {

@@ -1,5 +1,7 @@
 #include "unit/port_choice.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 
 #include "platform/fixed_port_lister.h"
@@ -44,6 +46,13 @@ class PortSetup::Routed : public SerialPort {
   QtSerialPort& machine_;
   SerialPort* active_ = loopback_ ? static_cast<SerialPort*>(loopback_) : &machine_;
 };
+
+std::string PortNameFromArgument(const std::string& argument) {
+  const QString name = QString::fromStdString(argument);
+  if (!name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))) return argument;
+  if (!QFileInfo(name).isRelative()) return argument;
+  return QDir::cleanPath(QDir::current().absoluteFilePath(name)).toStdString();
+}
 
 PortSetup::PortSetup(const PortChoice& choice, VirtualUnit* demoUnit, SteppedClock* clock) {
   const auto& names = choice.names;

@@ -18,6 +18,11 @@ class VirtualUnit;
 // The port name of the built-in virtual unit, wired in-process instead of a serial port.
 inline constexpr const char* kDemoPortName = "DEMO";
 
+// A --port argument as the port opens it: a name with a folder in it is a path, and a relative
+// one is taken from the current folder (the serial port would look it up under /dev); a plain
+// name such as "ttyUSB0", "COM3" or "DEMO" stays as it is.
+std::string PortNameFromArgument(const std::string& argument);
+
 struct PortChoice {
   // Exactly these names, in order; empty: the machine's serial ports. kDemoPortName in the list
   // is the built-in unit, the other names are the machine's ports.

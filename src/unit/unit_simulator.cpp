@@ -13,8 +13,20 @@ namespace morvelin {
 namespace {
 
 constexpr int kClockMs = 2;  // how finely held-back answers are released
+constexpr int kFrameLogMs = 10;
 
 }  // namespace
+
+std::string ReceivedFrameLine(std::span<const std::uint8_t> frame) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  std::string text = "received";
+  for (const std::uint8_t b : frame) {
+    text += ' ';
+    text += kDigits[b >> 4];
+    text += kDigits[b & 0xF];
+  }
+  return text;
+}
 
 std::optional<bool> PanelLockOption(const std::string& text) {
   if (text == "on") return true;
@@ -70,6 +82,18 @@ int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std
       err << "silent from now on\n";
     });
     silence.start(options.silentAfterS * 1000);
+  }
+
+  QTimer frameLog;
+  std::size_t framesLogged = 0;
+  if (options.logFrames) {
+    QObject::connect(&frameLog, &QTimer::timeout, [&] {
+      const auto& frames = unit.ReceivedFrames();
+      for (; framesLogged < frames.size(); ++framesLogged)
+        out << ReceivedFrameLine(frames[framesLogged]) << '\n';
+      out << std::flush;
+    });
+    frameLog.start(kFrameLogMs);
   }
 
   out << server.SlavePath() << std::endl;

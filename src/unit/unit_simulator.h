@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 namespace morvelin {
@@ -18,6 +19,7 @@ struct UnitSimulatorOptions {
   int dropAckPercent = 0;
   int silentAfterS = -1;  // -1: never; otherwise the unit stops answering after so many seconds
   std::uint32_t seed = 1;
+  bool logFrames = false;  // a line "received F5 B2 ..." on stdout per frame the unit took in
   // What the unit keeps for access control; unset: the unit's own start values.
   std::optional<bool> panelLock;
   std::optional<int> accessLevel;  // 0 user, 1 manager
@@ -28,6 +30,9 @@ struct UnitSimulatorOptions {
 // "on"/"off" for the panel lock, "user"/"manager" for the level; nullopt for anything else.
 std::optional<bool> PanelLockOption(const std::string& text);
 std::optional<int> AccessLevelOption(const std::string& text);
+
+// The line --log-frames prints for a frame: "received" and its bytes in hexadecimal.
+std::string ReceivedFrameLine(std::span<const std::uint8_t> frame);
 
 // Runs the event loop of the existing application object; returns the exit code.
 int RunUnitSimulator(const UnitSimulatorOptions& options, std::ostream& out, std::ostream& err);

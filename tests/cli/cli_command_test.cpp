@@ -48,5 +48,35 @@ TEST(CliCommand, CommandWords) {
   }
 }
 
+TEST(CliCommand, ValuesOutOfRangeAreSaidToBe) {
+  using W = std::vector<std::string>;
+  const struct {
+    W words;
+    const char* error;
+  } cases[] = {
+      {W{"set", "0:2", "-1"}, "value '-1' out of range (0..65535)"},
+      {W{"set", "0:2", "65536"}, "value '65536' out of range (0..65535)"},
+      {W{"set", "0:2", "-0x10"}, "value '-0x10' out of range (0..65535)"},
+      {W{"set", "0:2", "-x"}, "bad value '-x': give 0..65535"},
+      {W{"set", "0:2", "12a"}, "bad value '12a': give 0..65535"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_FALSE(ParseCliCommand(c.words, &error));
+    EXPECT_EQ(error, c.error);
+  }
+  for (const char* word : {"-1", "-0x10", "-9999999999"}) EXPECT_TRUE(IsNegativeNumberWord(word)) << word;
+  for (const char* word : {"-", "--port", "-q", "-h", "1", "-x1"})
+    EXPECT_FALSE(IsNegativeNumberWord(word)) << word;
+}
+
+TEST(CliCommand, OnlyTheCommandsThatShowOrKeepTheMemoryReadIt) {
+  EXPECT_FALSE(CommandReadsMemory(CliCommandKind::Set));
+  EXPECT_FALSE(CommandReadsMemory(CliCommandKind::Ports));
+  for (CliCommandKind kind : {CliCommandKind::Dump, CliCommandKind::Recall, CliCommandKind::Backup,
+                              CliCommandKind::Restore, CliCommandKind::Curve})
+    EXPECT_TRUE(CommandReadsMemory(kind));
+}
+
 }  // namespace
 }  // namespace morvelin

@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <sstream>
 
 #include "graphs/block_curve.h"
@@ -119,7 +120,8 @@ TEST(CliSession, NoUnitFailsWithTheLinkMessage) {
   CliCommand dump;
   dump.kind = CliCommandKind::Dump;
   EXPECT_EQ(RunCli(Options({"/dev/morvelin-no-such-port"}, dump, &clock), out, err), 1);
-  EXPECT_NE(err.str().find("Off Line!"), std::string::npos);
+  EXPECT_NE(err.str().find("Off Line! (no unit answered on /dev/morvelin-no-such-port)\n"), std::string::npos)
+      << err.str();
   EXPECT_EQ(out.str(), "");
 }
 
@@ -178,8 +180,80 @@ TEST(CliSession, AUnitThatStopsAnsweringEndsTheCommandByTheLinkTimeOuts) {
   EXPECT_EQ(RunCli(Options({"DEMO"}, dump, &clock), unit, out, err), 1);
   EXPECT_TRUE(unit.faults.silent);
   EXPECT_NE(err.str().find("Linking... 1"), std::string::npos) << err.str();
-  EXPECT_NE(err.str().find("Off Line!"), std::string::npos) << err.str();
+  EXPECT_NE(err.str().find("Off Line! (the unit on DEMO stopped answering)\n"), std::string::npos)
+      << err.str();
   EXPECT_EQ(out.str(), "");
+}
+
+TEST(CliSession, SetOnlyLinksSendsAndReleases) {
+  SteppedClock clock;
+  VirtualUnit unit;
+  CliCommand set;
+  set.kind = CliCommandKind::Set;
+  set.address = 0x0205;
+  set.value = 4321;
+  std::ostringstream out, err;
+  ASSERT_EQ(RunCli(Options({"DEMO"}, set, &clock), unit, out, err), 0) << err.str();
+  EXPECT_EQ(unit.ReceivedFrames(),
+            (std::vector<Bytes>{LinkCodeFrame(LinkProbe), WordFrame(WriteType, 0x0205, 4321),
+                                LinkCodeFrame(LinkRelease)}));
+  EXPECT_EQ(unit.WordAt(2, 5), 4321);
+  EXPECT_EQ(err.str(), "Search...\nSearch... 0%\nOnline\nAcknowledged\n");
+  EXPECT_EQ(out.str(), "");
+}
+
+TEST(CliSession, SetWhoseEditIsNeverAcknowledgedEndsByTheSupervision) {
+  SteppedClock clock;
+  VirtualUnit unit;
+  const Bytes edit = WordFrame(WriteType, 0x0205, 4321);
+  // The unit answers the probe and nothing from then on.
+  ClockTimer watch(&clock, 1, [&] {
+    if (!unit.ReceivedFrames().empty()) unit.faults.silent = true;
+  });
+  watch.Start();
+  CliCommand set;
+  set.kind = CliCommandKind::Set;
+  set.address = 0x0205;
+  set.value = 4321;
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCli(Options({"DEMO"}, set, &clock), unit, out, err), 1);
+  EXPECT_NE(err.str().find("Off Line! (the unit on DEMO stopped answering)\n"), std::string::npos)
+      << err.str();
+  EXPECT_EQ(err.str().find("Acknowledged"), std::string::npos) << err.str();
+  // Only the edit goes again; nothing the user did not set.
+  const auto& frames = unit.ReceivedFrames();
+  ASSERT_GE(frames.size(), 2u);
+  EXPECT_EQ(frames.front(), LinkCodeFrame(LinkProbe));
+  for (std::size_t k = 1; k < frames.size(); ++k) EXPECT_EQ(frames[k], edit) << k;
+}
+
+TEST(CliSession, ProgressAsLinesAsOneLineOrNone) {
+  CliCommand dump;
+  dump.kind = CliCommandKind::Dump;
+  const struct {
+    CliProgress progress;
+    long minLines, maxLines;  // of the error stream
+    bool rewritten;
+  } cases[] = {{CliProgress::Lines, 30, 100, false},
+               {CliProgress::OneLine, 1, 1, true},
+               {CliProgress::Quiet, 0, 0, false}};
+  std::string dumped;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.progress));
+    SteppedClock clock;
+    CliOptions options = Options({"DEMO"}, dump, &clock);
+    options.progress = c.progress;
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli(options, out, err), 0) << err.str();
+    const std::string e = err.str();
+    const long lines = std::count(e.begin(), e.end(), '\n');
+    EXPECT_GE(lines, c.minLines) << e;
+    EXPECT_LE(lines, c.maxLines) << e;
+    EXPECT_EQ(e.find("\rLinking... 100%\x1b[K") != std::string::npos, c.rewritten) << e;
+    EXPECT_EQ(e.find("Off Line"), std::string::npos) << "the release is no news: " << e;
+    if (dumped.empty()) dumped = out.str();
+    EXPECT_EQ(out.str(), dumped);
+  }
 }
 
 TEST(CliProgram, BadArgumentsAreRefusedBeforeLinking) {
@@ -189,7 +263,7 @@ TEST(CliProgram, BadArgumentsAreRefusedBeforeLinking) {
   } cases[] = {
       {{"set", "40:1", "2"}, "bad address"},
       {{"--port", "DEMO", "curve", "28"}, "bad block '28'"},
-      {{"--port", "DEMO", "curve", "-1"}, "Unknown option"},
+      {{"--port", "DEMO", "curve", "-1"}, "bad block '-1'"},
       {{"--port", "DEMO", "curve", "nine"}, "bad block 'nine'"},
       {{"--port", "DEMO", "curve"}, "usage: curve BLOCK"},
   };

@@ -91,6 +91,30 @@ TEST(LinkSearch, UnitOnTheSecondPortIsLinkedOnTickThree) {
   EXPECT_TRUE(rig.ui.Messages.empty());
 }
 
+TEST(LinkSearch, WithoutTheReadTheProbesAcknowledgementIsTheLink) {
+  LinkRig rig({"COM1", "COM2"}, "COM2");
+  rig.link.SetReadOnLink(false);
+  rig.Search();
+  rig.Run(2000);
+  // Online on the probe's own tick: no block request, the edit goes out and is acknowledged.
+  EXPECT_TRUE(rig.link.LinkOnline());
+  EXPECT_FALSE(rig.link.Timer1().Running());
+  EXPECT_FALSE(rig.link.Timer2().Running());
+  EXPECT_TRUE(rig.link.HoldTimer().Running());
+  EXPECT_FALSE(rig.ui.StatusWindow.Visible);
+  EXPECT_EQ(rig.ui.Events, std::vector<LinkEventKind>{LinkEventKind::Online});
+  EXPECT_EQ(rig.TakeReceived(), std::vector<Bytes>{kProbe});
+  rig.link.SendEdit(0x0205, 4321);
+  rig.Run(100);
+  EXPECT_EQ(rig.TakeReceived(), std::vector<Bytes>{WordFrame(WriteType, 0x0205, 4321)});
+  EXPECT_EQ(rig.unit.WordAt(2, 5), 4321);
+  EXPECT_EQ(rig.link.Flags().SendReady, 1);
+  // The supervision is the usual one: a unit that falls silent is lost.
+  rig.unit.faults.silent = true;
+  EXPECT_TRUE(rig.RunUntil([&] { return !rig.link.LinkOnline(); }, 10'000));
+  EXPECT_EQ(rig.ui.Messages.size(), 1u);
+}
+
 TEST(LinkSearch, NoUnitOnTwoPortsFailsAfterProbingEachTwice) {
   LinkRig rig({"COM1", "COM2"}, "COM9");
   rig.Search();

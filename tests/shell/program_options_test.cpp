@@ -5,27 +5,15 @@
 
 #include <QProcess>
 
+#include "support/program_run.h"
+
 namespace morvelin {
 namespace {
 
-struct Answer {
-  int code = -1;
-  QByteArray out, err;
-};
+using Answer = ProgramRun;
 
 Answer RunProgram(const char* program, const QStringList& args) {
-  QProcess p;
-  p.start(QStringLiteral(MORVELIN_BINARY_DIR "/src/") + program, args);
-  Answer a;
-  if (!p.waitForFinished(20000)) {
-    p.kill();
-    p.waitForFinished(2000);
-    return a;
-  }
-  a.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-  a.out = p.readAllStandardOutput();
-  a.err = p.readAllStandardError();
-  return a;
+  return RunBuiltProgram(QString::fromUtf8(program), args, {}, 20000);
 }
 
 TEST(ProgramOptions, HelpListsEveryOptionAndVersionPrintsTheVersion) {
@@ -34,7 +22,8 @@ TEST(ProgramOptions, HelpListsEveryOptionAndVersionPrintsTheVersion) {
     std::vector<const char*> options;
   } cases[] = {
       {"morvelin", {"--demo", "--port", "--bench-startup", "--help", "--version"}},
-      {"morvelin-cli", {"--port", "--help", "--version"}},
+      {"morvelin-cli", {"--port", "--quiet", "--help", "--version"}},
+      {"morvelin-unitsim", {"--link", "--log-frames", "--help", "--version"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.program);

@@ -2,11 +2,38 @@
 #include <QCoreApplication>
 #include <array>
 #include <iostream>
+#if defined(__unix__)
+#include <unistd.h>
+#endif
 
 #include "cli/cli_command.h"
 #include "cli/cli_session.h"
+#include "unit/port_choice.h"
+#if defined(__unix__)
+#include "platform/posix/termination_signals.h"
+#endif
+
+namespace {
+
+// The parser takes "-1" for an option; such words reach it behind this mark and are given back
+// among the command's words, where they are refused as values out of range.
+const QString kNumberMark = QStringLiteral("\x1f");
+
+bool StderrIsTerminal() {
+#if defined(__unix__)
+  return ::isatty(STDERR_FILENO) == 1;
+#else
+  return false;
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+#if defined(__unix__)
+  // Before anything starts a thread: the signals are taken on the event loop, never by default.
+  morvelin::BlockTerminationSignals();
+#endif
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("morvelin-cli");
   QCoreApplication::setApplicationVersion(MORVELIN_VERSION);
@@ -24,6 +51,7 @@ int main(int argc, char** argv) {
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption port(
       "port", "Search only this port (repeatable, in order; DEMO: the built-in unit).", "name");
+  const QCommandLineOption quiet({"q", "quiet"}, "Print only results and errors, no progress.");
   parser.addOption(port);
   // Options of the file commands, handed to them with their words.
   const std::array<QCommandLineOption, 4> fileOptions{
@@ -32,11 +60,19 @@ int main(int argc, char** argv) {
       QCommandLineOption("format", "export: json (default) or csv.", "json|csv"),
       QCommandLineOption("to", "import: write into this backup file instead of the unit.", "file")};
   for (const QCommandLineOption& o : fileOptions) parser.addOption(o);
+  parser.addOption(quiet);
   parser.addPositionalArgument(
       "command",
       "ports, dump, set, recall, curve, backup, restore, eq, export, import or diff, with its arguments.");
+  QStringList arguments = QCoreApplication::arguments();
+  for (qsizetype k = 1; k < arguments.size(); ++k)
+    if (morvelin::IsNegativeNumberWord(arguments[k].toStdString())) arguments[k].prepend(kNumberMark);
+  const auto unmarked = [](QString word) {
+    if (word.startsWith(kNumberMark)) word.remove(0, kNumberMark.size());
+    return word.toStdString();
+  };
   // Parsed by hand so that every usage error, an unknown option included, exits with 2.
-  if (!parser.parse(QCoreApplication::arguments())) {
+  if (!parser.parse(arguments)) {
     std::cerr << "morvelin-cli: " << parser.errorText().toStdString() << " (see --help)\n";
     return 2;
   }
@@ -44,13 +80,14 @@ int main(int argc, char** argv) {
   if (parser.isSet(help) || parser.isSet("help-all") || parser.isSet(version)) parser.process(app);
 
   morvelin::CliOptions options;
-  for (const QString& p : parser.values(port)) options.ports.names.push_back(p.toStdString());
+  for (const QString& p : parser.values(port))
+    options.ports.names.push_back(morvelin::PortNameFromArgument(unmarked(p)));
   std::vector<std::string> words;
-  for (const QString& w : parser.positionalArguments()) words.push_back(w.toStdString());
+  for (const QString& w : parser.positionalArguments()) words.push_back(unmarked(w));
   for (const QCommandLineOption& o : fileOptions)
     for (const QString& v : parser.values(o)) {
       words.push_back("--" + o.names().front().toStdString());
-      words.push_back(v.toStdString());
+      words.push_back(unmarked(v));
     }
   std::string error;
   const auto command = morvelin::ParseCliCommand(words, &error);
@@ -59,5 +96,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   options.command = *command;
+  if (parser.isSet(quiet))
+    options.progress = morvelin::CliProgress::Quiet;
+  else if (StderrIsTerminal())
+    options.progress = morvelin::CliProgress::OneLine;
+  options.watchSignals = true;
   return morvelin::RunCli(options, std::cout, std::cerr);
 }

@@ -33,6 +33,9 @@ int main(int argc, char** argv) {
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption link("link", "Also make a symbolic link to the terminal at <path>.", "path");
   parser.addOption(link);
+  const QCommandLineOption logFrames(
+      "log-frames", "After the path, print a line \"received F5 B2 ...\" per frame the unit takes in.");
+  parser.addOption(logFrames);
   const std::vector<NumberOption> numbers{
       {{"words-per-report", "Words per block report (1..125).", "n"},
        1,
@@ -93,6 +96,7 @@ int main(int argc, char** argv) {
 
   Options options;
   options.linkPath = parser.value(link).toStdString();
+  options.logFrames = parser.isSet(logFrames);
   for (const NumberOption& n : numbers) {
     if (!parser.isSet(n.option)) continue;
     bool ok = false;

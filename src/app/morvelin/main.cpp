@@ -3,8 +3,16 @@
 #include <iostream>
 
 #include "shell/application.h"
+#include "unit/port_choice.h"
+#if defined(__unix__)
+#include "platform/posix/termination_signals.h"
+#endif
 
 int main(int argc, char** argv) {
+#if defined(__unix__)
+  // Before anything starts a thread: the signals are taken on the event loop, never by default.
+  morvelin::BlockTerminationSignals();
+#endif
   morvelin::StartupOptions options;
   options.settings.user = true;
   {
@@ -35,7 +43,8 @@ int main(int argc, char** argv) {
                 << "' (see --help)\n";
       return 2;
     }
-    for (const QString& p : parser.values(port)) options.ports.names.push_back(p.toStdString());
+    for (const QString& p : parser.values(port))
+      options.ports.names.push_back(morvelin::PortNameFromArgument(p.toStdString()));
     if (parser.isSet(demo)) options.ports.names = {morvelin::kDemoPortName};
     options.benchStartup = parser.isSet(bench);
   }

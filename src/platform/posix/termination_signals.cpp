@@ -7,12 +7,26 @@
 
 namespace morvelin {
 
-TerminationSignals::TerminationSignals(std::function<void(int)> onSignal) : onSignal_(std::move(onSignal)) {
+namespace {
+
+sigset_t TerminationSet() {
   sigset_t set;
   sigemptyset(&set);
   sigaddset(&set, SIGINT);
   sigaddset(&set, SIGTERM);
-  if (pthread_sigmask(SIG_BLOCK, &set, nullptr) != 0) return;
+  return set;
+}
+
+}  // namespace
+
+bool BlockTerminationSignals() {
+  const sigset_t set = TerminationSet();
+  return pthread_sigmask(SIG_BLOCK, &set, nullptr) == 0;
+}
+
+TerminationSignals::TerminationSignals(std::function<void(int)> onSignal) : onSignal_(std::move(onSignal)) {
+  if (!BlockTerminationSignals()) return;
+  const sigset_t set = TerminationSet();
   fd_ = ::signalfd(-1, &set, SFD_NONBLOCK | SFD_CLOEXEC);
   if (fd_ < 0) return;
   notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);

@@ -8,6 +8,11 @@
 
 namespace morvelin {
 
+// Blocks SIGINT and SIGTERM in the calling thread; threads started afterwards inherit that, so
+// a signal can only be taken through the signalfd. Call it first in main(), before any library
+// may start a thread (a signal delivered to an unblocked thread would end the process at once).
+bool BlockTerminationSignals();
+
 class TerminationSignals {
  public:
   // Blocks both signals in the calling thread (threads started later inherit that); create it
