@@ -61,6 +61,12 @@ bool CommandReadsMemory(CliCommandKind kind) {
     // The full write sends every block, also those a backup does not hold: they must be the unit's.
     case CliCommandKind::Restore:
     case CliCommandKind::Curve:
+    // The file commands compare with, or print, what the unit holds.
+    case CliCommandKind::EqExport:
+    case CliCommandKind::EqImport:
+    case CliCommandKind::Export:
+    case CliCommandKind::Import:
+    case CliCommandKind::Diff:
       return true;
   }
   return true;
