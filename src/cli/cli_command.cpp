@@ -11,7 +11,7 @@ namespace morvelin {
 namespace {
 
 constexpr const char* kCommandList =
-    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE)";
+    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE, snapshots)";
 
 std::optional<int> ParseNumber(const std::string& text, int base) {
   if (text.empty()) return std::nullopt;
@@ -59,9 +59,11 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
   const std::string& name = words[0];
   const std::size_t args = words.size() - 1;
   CliCommand c;
-  if (name == "ports" || name == "dump") {
+  if (name == "ports" || name == "dump" || name == "snapshots") {
     if (args != 0) return fail(name + " takes no arguments");
-    c.kind = name == "ports" ? CliCommandKind::Ports : CliCommandKind::Dump;
+    c.kind = name == "ports"  ? CliCommandKind::Ports
+             : name == "dump" ? CliCommandKind::Dump
+                              : CliCommandKind::Snapshots;
     return c;
   }
   if (name == "set") {

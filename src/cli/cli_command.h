@@ -5,12 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_safety.h"
 #include "platform/stepped_clock.h"
 #include "unit/port_choice.h"
 
 namespace morvelin {
 
-enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore, Curve };
+enum class CliCommandKind { Ports, Dump, Set, Recall, Backup, Restore, Curve, Snapshots };
 
 struct CliCommand {
   CliCommandKind kind = CliCommandKind::Ports;
@@ -33,6 +34,7 @@ struct CliOptions {
   CliCommand command;
   // The link's time: the event loop's when null; tests step a clock of their own.
   SteppedClock* clock = nullptr;
+  CliSafetyOptions safety;
 };
 
 }  // namespace morvelin

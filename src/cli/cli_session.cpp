@@ -7,6 +7,7 @@
 
 #include "cli/cli_backup.h"
 #include "cli/cli_link_ui.h"
+#include "cli/cli_safety.h"
 #include "graphs/block_curve.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
@@ -50,6 +51,9 @@ class CliRun {
     start_.SetSingleShot(true);
     exit_.SetSingleShot(true);
   }
+  // Before a restore or recall overwrites the unit: the safety backup of the memory read.
+  std::function<void(const QString& reason)> beforeOverwrite;
+
   ~CliRun() {
     ui_.onEvent = nullptr;
     ui_.onAck = nullptr;
@@ -105,6 +109,7 @@ class CliRun {
   }
 
   void Restore() {
+    if (beforeOverwrite) beforeOverwrite(BeforeRestoreReason());
     if (!RestoreFromFile(command_.file, store_, link_, err_)) {
       Finish(kCliFileError);
       return;
@@ -162,6 +167,7 @@ class CliRun {
       link_.SendEdit(command_.address, command_.value);
     } else {
       recallSent_ = true;
+      if (beforeOverwrite) beforeOverwrite(BeforeRecallReason(command_.mode));
       store_.SetParam(ModeRecallAddr, command_.mode - 1);
     }
   }
@@ -200,6 +206,10 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
     for (const std::string& n : names) out << n << '\n';
     return 0;
   }
+  if (options.command.kind == CliCommandKind::Snapshots) {
+    CliSafety(options.safety).List(out);
+    return 0;
+  }
   if (options.command.kind == CliCommandKind::Restore && !RestorableFile(options.command.file, err))
     return kCliFileError;
   if (names.empty()) {
@@ -214,6 +224,11 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
   LinkController link(ports.Port(), ports.Lister(), store, ui, TimerDrive::Qt, options.clock);
   link.SetSelfHealing(false);  // one command: a lost link ends the run
   CliRun run(options.command, link, store, ui, out, err, options.clock);
+  std::optional<CliSafety> safety;
+  if (options.command.kind == CliCommandKind::Restore || options.command.kind == CliCommandKind::Recall) {
+    safety.emplace(options.safety);
+    run.beforeOverwrite = [&](const QString& reason) { safety->SaveBefore(store, reason, err); };
+  }
   return run.Exec();
 }
 

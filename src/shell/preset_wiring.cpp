@@ -1,5 +1,7 @@
 #include "shell/preset_wiring.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QTableWidget>
 
 #include "editor/widgets/controls/bmp_button.h"
@@ -11,7 +13,10 @@ namespace morvelin {
 
 PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxes& boxes,
                            const BackupPlaces& places)
-    : folders_(places.programFolder, places.fallbackBase),
+    : window_(window),
+      folders_(places.programFolder, places.fallbackBase),
+      safety_([this] { return folders_.BackupFolder() + QLatin1Char('/') + QLatin1String(kSafetyFolderName); },
+              places.clock),
       dialogs_(window, boxes),
       notifier_(window, boxes, window.State()),
       link_(link),
@@ -27,6 +32,63 @@ PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxe
   });
   QObject::connect(&session, &EditorSession::PageRefreshed, &context_,
                    [this] { manager_.RefreshModeList(); });
+  manager_.SetBeforeOverwrite([this](const QString& reason) { SaveSafety(reason); });
+  // The unit as it was found: after the full read of a link-up (not after a recall's).
+  QObject::connect(&session, &EditorSession::LinkStateChanged, &context_, [this](LinkEventKind kind) {
+    if (kind == LinkEventKind::Online && linking_) SaveSafety(AtLinkUpReason());
+    linking_ = kind == LinkEventKind::StartLinking;
+  });
+  QObject::connect(&session, &EditorSession::LanguageChanged, &context_, [this] { ShowSafetyTexts(); });
+  AddSafetyWidgets();
+}
+
+void PresetWiring::SaveSafety(const QString& reason) {
+  safetyFailed_ = !safety_.Save(window_.Store(), reason);
+  ShowSafetyTexts();
+  if (manager_.ShowsSafetyBackups()) manager_.RefreshBackupList();
+}
+
+void PresetWiring::AddSafetyWidgets() {
+  const FormComponents& c = window_.Components();
+  if (QWidget* group = c.Widget(QStringLiteral("SysBackupGrop"))) {
+    safetySwitch_ = new QCheckBox(group);
+    safetySwitch_->setObjectName(QLatin1String(kSafetySwitchName));
+    safetySwitch_->setGeometry(204, 2, 186, 18);
+    safetySwitch_->setLayoutDirection(Qt::RightToLeft);
+    QObject::connect(safetySwitch_, &QCheckBox::toggled, &context_,
+                     [this](bool on) { manager_.ShowSafetyBackups(on ? &safety_ : nullptr); });
+  }
+  if (QWidget* status = c.Widget(handle::LinkLabel)) {
+    // One line beside the link status; it stays until a safety backup is saved again.
+    safetyWarning_ = new QLabel(status->parentWidget());
+    safetyWarning_->setObjectName(QLatin1String(kSafetyWarningName));
+    safetyWarning_->setStyleSheet(QStringLiteral("color: rgb(255, 200, 0);"));
+    safetyWarning_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    safetyWarning_->setGeometry(status->x() - 260, status->y(), 256, status->height());
+    safetyWarning_->hide();
+  }
+  ShowSafetyTexts();
+}
+
+void PresetWiring::ShowSafetyTexts() {
+  const bool chinese = window_.State().UiLanguage == 1;
+  auto pair = [chinese](const char* zh, const char* en, QString& shown, QString& other) {
+    shown = QString::fromUtf8(chinese ? zh : en);
+    other = QString::fromUtf8(chinese ? en : zh);
+  };
+  QString shown;
+  QString other;
+  if (safetySwitch_) {
+    pair("显示自动备份", "Show safety backups", shown, other);
+    safetySwitch_->setText(shown);
+    safetySwitch_->setToolTip(other);
+  }
+  if (safetyWarning_) {
+    pair(kSafetySaveFailedZh, kSafetySaveFailedEn, shown, other);
+    safetyWarning_->setText(shown);
+    safetyWarning_->setToolTip(other);
+    safetyWarning_->setVisible(safetyFailed_);
+  }
 }
 
 PresetWiring::~PresetWiring() = default;

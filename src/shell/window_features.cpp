@@ -19,6 +19,7 @@ WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* messages,
       notices(window, messages ? *messages : modalBoxes, window.State()),
       spectrum(window.Session(), graph, binding, notices, std::move(capture)),
       language(window.Session(), window.Components(), window.Tabs()),
+      undo(window.Session(), window.Components(), window),
       window_(window) {
   window.SetValueEditRule(
       [this](const Control& c) { return binding.Registry().ValueControl(c.Tag()) == &c; });

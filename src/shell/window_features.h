@@ -1,7 +1,7 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
 // binding, band editing with the switches, access control, the response graph, the spectrum
-// analyser on it and the language switch. A new feature is one more member here, given the
+// analyser on it, the language switch and the edit history. A new feature is one more member here, given the
 // session and what it needs.
 
 #include <memory>
@@ -15,6 +15,7 @@
 #include "shell/message_boxes.h"
 #include "shell/preset_dialogs.h"
 #include "shell/spectrum_feature.h"
+#include "shell/undo_feature.h"
 
 namespace morvelin {
 
@@ -38,6 +39,7 @@ struct WindowFeatures {
   BoxNotifier notices;
   SpectrumFeature spectrum;
   LanguageSwitch language;
+  UndoFeature undo;
 
  private:
   MainWindow& window_;

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
       "Talks to the unit without a window.\n"
       "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16) |\n"
       "curve BLOCK (0..27: the block's response as CSV) | backup FILE (read the unit, save it as a backup\n"
-      "file) | restore FILE (load it, write the unit)");
+      "file) | restore FILE (load it, write the unit) | snapshots (the safety backups, newest first)");
   const QCommandLineOption help = parser.addHelpOption();
   const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption port(
