@@ -6,8 +6,9 @@ namespace morvelin {
 
 CliSafety::CliSafety(const CliSafetyOptions& options)
     : folders_(options.programFolder, options.fallbackBase),
-      backups_([this] { return folders_.BackupFolder() + QLatin1Char('/') + QLatin1String(kSafetyFolderName); },
-               options.clock) {
+      backups_(
+          [this] { return folders_.BackupFolder() + QLatin1Char('/') + QLatin1String(kSafetyFolderName); },
+          options.clock) {
   folders_.EnsureFolders();
 }
 

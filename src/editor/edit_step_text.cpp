@@ -18,7 +18,8 @@ struct Pair {
   const char* en;
 };
 
-constexpr Pair kWordNames[] = {{"类型", "type"}, {"频率", "frequency"}, {"增益", "gain"}, {"Q", "Q"}, {"Q", "Q"}};
+constexpr Pair kWordNames[] = {
+    {"类型", "type"}, {"频率", "frequency"}, {"增益", "gain"}, {"Q", "Q"}, {"Q", "Q"}};
 
 QString Pick(const Pair& p, int uiLanguage) {
   return QString::fromUtf8(uiLanguage == 1 ? p.zh : p.en);
@@ -80,8 +81,8 @@ QString ChangeText(const ParamStore& store, const StoreChange& c, int uiLanguage
 
 QString StepHint(const ParamStore& store, const std::vector<StoreChange>& changes, StepDirection direction,
                  int uiLanguage) {
-  const QString verb =
-      direction == StepDirection::Undo ? Pick({"撤销", "Undo"}, uiLanguage) : Pick({"重做", "Redo"}, uiLanguage);
+  const QString verb = direction == StepDirection::Undo ? Pick({"撤销", "Undo"}, uiLanguage)
+                                                        : Pick({"重做", "Redo"}, uiLanguage);
   std::vector<StoreChange> sent;
   for (const StoreChange& c : changes)
     if (c.sent) sent.push_back(c);

@@ -212,7 +212,9 @@ void ParamStore::CopyBank(Family family) {
       target = source;
     }
   };
-  auto copyBlock = [&](int from, int to, int first, int last) { copyWords(from, first, to, first, last - first + 1); };
+  auto copyBlock = [&](int from, int to, int first, int last) {
+    copyWords(from, first, to, first, last - first + 1);
+  };
   switch (family) {
     case Family::Music:
       copyWords(0, 10, 0, 85, 75);

@@ -35,7 +35,9 @@ class PresetManager {
 
   // Told before a recall or a loaded backup overwrites the unit's settings, with the reason of
   // the safety backup to make; the action goes on whatever it does.
-  void SetBeforeOverwrite(std::function<void(const QString& reason)> hook) { beforeOverwrite_ = std::move(hook); }
+  void SetBeforeOverwrite(std::function<void(const QString& reason)> hook) {
+    beforeOverwrite_ = std::move(hook);
+  }
   // With `safety` given, the grid lists its safety backups, newest first, and the load button
   // loads the one named in FileEdit from there; null lists the backup folder again.
   void ShowSafetyBackups(const SafetyBackups* safety);

@@ -38,7 +38,8 @@ QString AtLinkUpReason() {
 }
 
 SafetyBackups::SafetyBackups(std::function<QString()> folder, Clock now)
-    : folder_(std::move(folder)), now_(now ? std::move(now) : Clock([] { return QDateTime::currentDateTime(); })) {}
+    : folder_(std::move(folder)),
+      now_(now ? std::move(now) : Clock([] { return QDateTime::currentDateTime(); })) {}
 
 bool SafetyBackups::Save(const ParamStore& store, const QString& reason) {
   const QString folder = folder_();
@@ -50,7 +51,8 @@ bool SafetyBackups::Save(const ParamStore& store, const QString& reason) {
   QString path = folder + QLatin1Char('/') + stem + QLatin1String(kBackupExtension);
   // Two saves within one second keep both.
   for (int n = 2; QFileInfo::exists(path); ++n)
-    path = folder + QLatin1Char('/') + stem + QStringLiteral(" (%1)").arg(n) + QLatin1String(kBackupExtension);
+    path =
+        folder + QLatin1Char('/') + stem + QStringLiteral(" (%1)").arg(n) + QLatin1String(kBackupExtension);
   if (!WriteLinesReplacing(path, BackupLines(store.DeviceImage))) return false;
   const std::vector<SafetyFile> files = List();
   for (std::size_t k = kSafetyBackupsKept; k < files.size(); ++k) QFile::remove(files[k].path);

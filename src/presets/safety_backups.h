@@ -17,10 +17,10 @@ inline constexpr const char* kSafetyFolderName = "Auto";
 inline constexpr int kSafetyBackupsKept = 50;
 
 // Why a safety backup is made; the words of its file name.
-QString BeforeRecallReason(int mode);  // "before recall 5" (mode 1..16)
+QString BeforeRecallReason(int mode);                 // "before recall 5" (mode 1..16)
 QString BeforeLoadReason(const QString& backupName);  // "before loading Party"
-QString BeforeRestoreReason();  // "before restore"
-QString AtLinkUpReason();       // "at link-up"
+QString BeforeRestoreReason();                        // "before restore"
+QString AtLinkUpReason();                             // "at link-up"
 
 // The warning of a safety backup that could not be saved.
 inline constexpr const char* kSafetySaveFailedZh = "无法保存自动备份";

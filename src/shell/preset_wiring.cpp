@@ -15,8 +15,9 @@ PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxe
                            const BackupPlaces& places)
     : window_(window),
       folders_(places.programFolder, places.fallbackBase),
-      safety_([this] { return folders_.BackupFolder() + QLatin1Char('/') + QLatin1String(kSafetyFolderName); },
-              places.clock),
+      safety_(
+          [this] { return folders_.BackupFolder() + QLatin1Char('/') + QLatin1String(kSafetyFolderName); },
+          places.clock),
       dialogs_(window, boxes),
       notifier_(window, boxes, window.State()),
       link_(link),

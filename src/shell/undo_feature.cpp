@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QShortcut>
 #include <QToolButton>
 #include <QUndoCommand>
@@ -22,7 +23,8 @@ constexpr int kButtonSize = 24;
 constexpr int kButtonGap = 2;
 
 const QKeySequence kUndoKeys[] = {QKeySequence(Qt::CTRL | Qt::Key_Z)};
-const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+const QKeySequence kRedoKeys[] = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                  QKeySequence(Qt::CTRL | Qt::Key_Y)};
 
 class EditStep : public QUndoCommand {
  public:
@@ -116,20 +118,20 @@ UndoFeature::UndoFeature(EditorSession& session, FormComponents& components, QWi
     }
   });
   connect(&stack_, &QUndoStack::indexChanged, this, [this] { UpdateButtons(); });
-  connect(&stack_, &QUndoStack::cleanChanged, this, [this] { UpdateButtons(); });
 }
 
 UndoFeature::~UndoFeature() {
   qApp->removeEventFilter(this);
   session_.Store().SetChangeHook({});
-  for (QShortcut* s : shortcuts_) delete s;
+  for (const QPointer<QShortcut>& s : shortcuts_) delete s.data();
 }
 
 void UndoFeature::Record(const StoreChange& change) {
   // Commands, passwords and the access level are not settings to take back.
   if (replaying_ || HasSideEffect(change.deviceAddress)) return;
   if (!session_.State().StartupDone) return;
-  const auto* top = stack_.index() > 0 ? static_cast<const EditStep*>(stack_.command(stack_.index() - 1)) : nullptr;
+  const auto* top =
+      stack_.index() > 0 ? static_cast<const EditStep*>(stack_.command(stack_.index() - 1)) : nullptr;
   const bool merges = top != nullptr && stack_.index() == stack_.count() && top->Gesture() == gesture_;
   // A value set again as it was is no step (and keeps what can be redone).
   if (change.before == change.after && !merges) return;

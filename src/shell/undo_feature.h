@@ -6,6 +6,7 @@
 // clears the history, since the unit's settings then come from elsewhere.
 
 #include <QObject>
+#include <QPointer>
 #include <QUndoStack>
 #include <functional>
 #include <vector>
@@ -63,7 +64,7 @@ class UndoFeature : public QObject {
   QUndoStack stack_;
   QToolButton* undoButton_ = nullptr;
   QToolButton* redoButton_ = nullptr;
-  std::vector<QShortcut*> shortcuts_;
+  std::vector<QPointer<QShortcut>> shortcuts_;
   QObject context_;
   long gesture_ = 0;
   bool pointerHeld_ = false;

@@ -74,9 +74,10 @@ struct CliSafetyTest : ::testing::Test {
   void ExpectMemoryOf(const QString& path, int seed) {
     const std::vector<BackupWord> words = WordsOf(path);
     ASSERT_FALSE(words.empty()) << path.toStdString();
-    for (const BackupWord& w : words)
-      if (BlockOf(w.address) <= kBackupLastBlock)
-        ASSERT_EQ(w.value, Pattern(BlockOf(w.address), IndexOf(w.address), seed)) << w.address;
+    for (const BackupWord& w : words) {
+      if (BlockOf(w.address) > kBackupLastBlock) continue;
+      ASSERT_EQ(w.value, Pattern(BlockOf(w.address), IndexOf(w.address), seed)) << w.address;
+    }
   }
 };
 

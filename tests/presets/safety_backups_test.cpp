@@ -11,6 +11,7 @@
 
 #include "presets/backup_content.h"
 #include "presets/backup_file.h"
+#include "support/qstring_print.h"
 
 namespace morvelin {
 namespace {
@@ -62,8 +63,8 @@ TEST_F(SafetyBackupsTest, KeepsTheNewest50AndLeavesOtherFilesAlone) {
   }
   const QStringList names = Names();
   ASSERT_EQ(names.size(), kSafetyBackupsKept);
-  EXPECT_EQ(names.front(), "2026-12-10 22-58-33 before restore");
-  EXPECT_EQ(names.back(), "2026-12-10 22-09-33 before restore");
+  EXPECT_EQ(names.front(), "2026-12-10 21-58-33 before restore");
+  EXPECT_EQ(names.back(), "2026-12-10 21-09-33 before restore");
   EXPECT_TRUE(QFile::exists(own.fileName()));
 }
 
