@@ -11,7 +11,7 @@
 
 #include "editor/editor_session.h"
 #include "editor/widgets/form_components.h"
-#include "link/edit_queue.h"
+#include "link/frames.h"
 #include "params/block_table.h"
 
 namespace morvelin {
@@ -19,6 +19,13 @@ namespace morvelin {
 namespace {
 
 constexpr int kStepId = 1;
+
+// Of the command and status block only the two input choices are settings; the rest are
+// commands (recall, save), the access level, the panel lock and the passwords.
+bool IsSetting(int deviceAddress) {
+  return BlockOf(deviceAddress) != kStatusBlock || deviceAddress == MusicInputLevelAddr ||
+         deviceAddress == InputSourceAddr;
+}
 constexpr int kButtonSize = 24;
 constexpr int kButtonGap = 2;
 
@@ -127,8 +134,7 @@ UndoFeature::~UndoFeature() {
 }
 
 void UndoFeature::Record(const StoreChange& change) {
-  // Commands, passwords and the access level are not settings to take back.
-  if (replaying_ || HasSideEffect(change.deviceAddress)) return;
+  if (replaying_ || !IsSetting(change.deviceAddress)) return;
   if (!session_.State().StartupDone) return;
   const auto* top =
       stack_.index() > 0 ? static_cast<const EditStep*>(stack_.command(stack_.index() - 1)) : nullptr;

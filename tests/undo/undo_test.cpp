@@ -162,9 +162,24 @@ TEST_F(UndoTest, ChannelLinkWithItsCopyIsOneStep) {
   EXPECT_EQ(stack().count(), steps + 1);
 
   undo().Undo();
-  EXPECT_EQ(r().Unit().WordAt(MakeAddress(2, 13)), 0);
   EXPECT_EQ(UnitBlock(3, 15, 113), micB);
+  EXPECT_EQ(r().Unit().WordAt(MakeAddress(2, 13)), 0);
   EXPECT_EQ(r().Store().DeviceImage[3][15 + 2], micB[2]);
+}
+
+TEST_F(UndoTest, InputChoiceOfTheSystemPageIsAStep) {
+  r().ClickTab(9);
+  auto* box = r().Get<ComboBox>("SysInputBox");
+  const int old = r().Store().Device(InputSourceAddr);
+  box->setFocus();
+  QTest::keyClick(box, old == 0 ? Qt::Key_Down : Qt::Key_Up);
+  const int chosen = r().Store().Device(InputSourceAddr);
+  ASSERT_NE(chosen, old);
+  EXPECT_EQ(stack().count(), 1);
+  r().ClearWrites();
+  undo().Undo();
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{{InputSourceAddr, old}}));
+  EXPECT_EQ(box->ItemIndex(), old);
 }
 
 TEST_F(UndoTest, FullReadClearsTheHistory) {
@@ -180,24 +195,33 @@ TEST_F(UndoTest, FullReadClearsTheHistory) {
 }
 
 TEST_F(UndoTest, CtrlZInAnEditWithTypedTextUndoesOnlyTheTyping) {
+  // As the keyboard sends them: Ctrl+letter carries its control character as text.
+  auto ctrl = [](QWidget* w, Qt::Key key, Qt::KeyboardModifiers more = {}) {
+    QTest::sendKeyEvent(QTest::Click, w, key, QString(QChar(key - Qt::Key_A + 1)),
+                        Qt::ControlModifier | more);
+  };
   auto* edit = r().Get<Edit>("MusGainEdit1");
   r().Type(edit, "6");
   r().TypeWithoutEnter(edit, "9");
   r().ClearWrites();
-  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  ctrl(edit, Qt::Key_Z);
   EXPECT_NE(edit->text(), "9");
   EXPECT_TRUE(r().Writes().empty());
   EXPECT_EQ(stack().index(), 1);
 
-  // Without typed text the same keys take the last step back.
+  // Without typed text the same keys take the last step back, and forward again.
   r().Type(edit, "6");
-  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  r().ClearWrites();
+  ctrl(edit, Qt::Key_Z);
   EXPECT_EQ(stack().index(), 0);
   EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(0, 12, 120)}));
-  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  ctrl(edit, Qt::Key_Z, Qt::ShiftModifier);
   EXPECT_EQ(stack().index(), 1);
-  QTest::keyClick(edit, Qt::Key_Y, Qt::ControlModifier);  // nothing more to redo
-  EXPECT_EQ(r().Store().View(MakeAddress(0, 12)), 150);
+  ctrl(edit, Qt::Key_Z);
+  ctrl(edit, Qt::Key_Y);
+  EXPECT_EQ(stack().index(), 1);
+  EXPECT_EQ(r().Writes(), (std::vector<WordWrite>{r().Write(0, 12, 120), r().Write(0, 12, 150),
+                                                  r().Write(0, 12, 120), r().Write(0, 12, 150)}));
 }
 
 TEST_F(UndoTest, HistoryKeepsTheNewest200Steps) {
