@@ -22,6 +22,14 @@ bool IsSafetyFileName(const QString& fileName) {
   return pattern.match(fileName).hasMatch();
 }
 
+// The place of a file among the saves of its second: " (n)" before the extension, else 1.
+int SequenceOf(const QString& fileName) {
+  static const QRegularExpression pattern(QStringLiteral(R"( \((\d+)\)\.nddt$)"),
+                                          QRegularExpression::CaseInsensitiveOption);
+  const QRegularExpressionMatch m = pattern.match(fileName);
+  return m.hasMatch() ? m.captured(1).toInt() : 1;
+}
+
 }  // namespace
 
 QString BeforeRecallReason(int mode) {
@@ -48,11 +56,12 @@ bool SafetyBackups::Save(const ParamStore& store, const QString& reason) {
   QString why = reason;
   why.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
   const QString stem = now_().toString(QStringLiteral("yyyy-MM-dd HH-mm-ss")) + QLatin1Char(' ') + why;
-  QString path = folder + QLatin1Char('/') + stem + QLatin1String(kBackupExtension);
-  // Two saves within one second keep both.
-  for (int n = 2; QFileInfo::exists(path); ++n)
-    path =
-        folder + QLatin1Char('/') + stem + QStringLiteral(" (%1)").arg(n) + QLatin1String(kBackupExtension);
+  // The saves of one second are numbered from the second on, which orders them.
+  int n = 1;
+  for (const SafetyFile& f : List())
+    if (f.name.startsWith(stem.left(kStampLength))) n = std::max(n, SequenceOf(f.path) + 1);
+  const QString suffix = n > 1 ? QStringLiteral(" (%1)").arg(n) : QString();
+  const QString path = folder + QLatin1Char('/') + stem + suffix + QLatin1String(kBackupExtension);
   if (!WriteLinesReplacing(path, BackupLines(store.DeviceImage))) return false;
   const std::vector<SafetyFile> files = List();
   for (std::size_t k = kSafetyBackupsKept; k < files.size(); ++k) QFile::remove(files[k].path);
@@ -64,12 +73,13 @@ std::vector<SafetyFile> SafetyBackups::List() const {
   if (folder_().isEmpty() || !dir.exists()) return {};
   QFileInfoList infos = dir.entryInfoList(QDir::Files, QDir::NoSort);
   infos.removeIf([](const QFileInfo& f) { return !IsSafetyFileName(f.fileName()); });
-  // By the time in the name, then by when the file was written (two in one second).
+  // By the time in the name, then by the number within its second.
   std::sort(infos.begin(), infos.end(), [](const QFileInfo& a, const QFileInfo& b) {
     const int c = a.fileName().left(kStampLength).compare(b.fileName().left(kStampLength));
     if (c != 0) return c > 0;
-    if (a.lastModified() != b.lastModified()) return a.lastModified() > b.lastModified();
-    return a.fileName() > b.fileName();
+    const int sa = SequenceOf(a.fileName());
+    const int sb = SequenceOf(b.fileName());
+    return sa != sb ? sa > sb : a.fileName() > b.fileName();
   });
   std::vector<SafetyFile> out;
   for (const QFileInfo& f : infos) out.push_back({f.absoluteFilePath(), StripExtension(f.fileName())});

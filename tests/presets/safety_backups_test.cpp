@@ -68,10 +68,13 @@ TEST_F(SafetyBackupsTest, KeepsTheNewest50AndLeavesOtherFilesAlone) {
   EXPECT_TRUE(QFile::exists(own.fileName()));
 }
 
-TEST_F(SafetyBackupsTest, TwoInOneSecondAreBothKeptNewestFirst) {
+TEST_F(SafetyBackupsTest, SavesOfOneSecondAreAllKeptNewestFirst) {
   ASSERT_TRUE(backups.Save(store, AtLinkUpReason()));
+  ASSERT_TRUE(backups.Save(store, BeforeRecallReason(2)));
   ASSERT_TRUE(backups.Save(store, AtLinkUpReason()));
-  EXPECT_EQ(Names(), (QStringList{"2026-12-10 21-04-33 at link-up (2)", "2026-12-10 21-04-33 at link-up"}));
+  EXPECT_EQ(Names(),
+            (QStringList{"2026-12-10 21-04-33 at link-up (3)", "2026-12-10 21-04-33 before recall 2 (2)",
+                         "2026-12-10 21-04-33 at link-up"}));
 }
 
 TEST_F(SafetyBackupsTest, AReasonNeverLeavesTheFolder) {
