@@ -6,6 +6,16 @@ namespace {
 
 constexpr int kNoBandWord = 0xFF;
 
+// A stored edit to the link: sent while online, else handed over as made offline.
+void SendTo(EditSender* sender, int d, Word v) {
+  if (sender == nullptr) return;
+  if (!sender->LinkOnline()) {
+    sender->EditWhileOffline(d, v);
+    return;
+  }
+  sender->SendEdit(d, v);
+}
+
 // Output families: the block at variant 0 of main L/R, surround L/R, shared per scene.
 int SceneBlock(int block, int scene) {
   if (block >= 6 && block <= 11) return 6 + scene;
@@ -76,24 +86,14 @@ void ParamStore::SetParam(int a, Word v) {
   if (changeHook_) changeHook_({a, d, Device(d), v, true});
   SetView(a, v);
   SetDevice(d, v);
-  if (sender_ == nullptr) return;
-  if (!sender_->LinkOnline()) {
-    sender_->EditWhileOffline(d, v);
-    return;
-  }
-  sender_->SendEdit(d, v);
+  SendTo(sender_, d, v);
 }
 
 void ParamStore::SetDeviceParam(int d, Word v, bool paced) {
   if (!IsValidAddress(d)) return;
   SetDevice(d, v);
-  if (sender_ == nullptr) return;
-  if (!sender_->LinkOnline()) {
-    sender_->EditWhileOffline(d, v);
-    return;
-  }
-  sender_->SendEdit(d, v);
-  if (paced) sender_->MarkNotReady();
+  SendTo(sender_, d, v);
+  if (paced && sender_ != nullptr) sender_->MarkNotReady();
 }
 
 void ParamStore::SetParamPaced(int a, Word v) {

@@ -63,7 +63,7 @@ void PresetManager::Recall() {
   const QString text =
       InLanguage(kRecallQuestion, flags_.UiLanguage) + modeItems_[i] + QLatin1String(kModeQuestionEnd);
   if (!dialogs_.AskYesNo(QLatin1String(kPresetCaption), text)) return;
-  if (beforeOverwrite_) beforeOverwrite_(BeforeRecallReason(i + 1));
+  if (beforeOverwrite_) beforeOverwrite_(BeforeRecallReason(i + 1), QString());
   store_.SetParam(ModeRecallAddr, i);
 }
 
@@ -154,17 +154,19 @@ void PresetManager::RzBmpButton119Click() {
   const QString text =
       InLanguage(kLoadBackupQuestion, flags_.UiLanguage) + name + QLatin1String(kLoadBackupQuestionEnd);
   if (!dialogs_.AskYesNo(QLatin1String(kPresetCaption), text)) return;
-  if (beforeOverwrite_) beforeOverwrite_(BeforeLoadReason(name));
-  if (safety_) {
-    auto file = std::find_if(safetyFiles_.begin(), safetyFiles_.end(),
-                             [&](const SafetyFile& f) { return f.name == name; });
-    // A name typed over the listed one, or a file gone since, is not loaded from elsewhere.
-    files_.LoadBackupAt(file != safetyFiles_.end() ? file->path : QString());
-  } else {
+  if (!safety_) {
+    if (beforeOverwrite_) beforeOverwrite_(BeforeLoadReason(name), QString());
     files_.LoadBackupFile(name);
+    return;
   }
+  auto file = std::find_if(safetyFiles_.begin(), safetyFiles_.end(),
+                           [&](const SafetyFile& f) { return f.name == name; });
+  // A name typed over the listed one is not loaded from elsewhere.
+  const QString path = file != safetyFiles_.end() ? file->path : QString();
+  if (beforeOverwrite_) beforeOverwrite_(BeforeLoadReason(name), path);
+  files_.LoadBackupAt(path);
   // The safety backup made just now is listed.
-  if (safety_) RefreshBackupList();
+  RefreshBackupList();
 }
 
 }  // namespace morvelin

@@ -34,10 +34,10 @@ class PresetManager {
   void ModeSaved();
 
   // Told before a recall or a loaded backup overwrites the unit's settings, with the reason of
-  // the safety backup to make; the action goes on whatever it does.
-  void SetBeforeOverwrite(std::function<void(const QString& reason)> hook) {
-    beforeOverwrite_ = std::move(hook);
-  }
+  // the safety backup to make and the safety backup about to be loaded (which must stay); the
+  // action goes on whatever it does.
+  using BeforeOverwrite = std::function<void(const QString& reason, const QString& loading)>;
+  void SetBeforeOverwrite(BeforeOverwrite hook) { beforeOverwrite_ = std::move(hook); }
   // With `safety` given, the grid lists its safety backups, newest first, and the load button
   // loads the one named in FileEdit from there; null lists the backup folder again.
   void ShowSafetyBackups(const SafetyBackups* safety);
@@ -74,7 +74,7 @@ class PresetManager {
   const UiFlags& flags_;
   QStringList modeItems_;
   std::vector<BackupRow> backupRows_;
-  std::function<void(const QString&)> beforeOverwrite_;
+  BeforeOverwrite beforeOverwrite_;
   const SafetyBackups* safety_ = nullptr;
   std::vector<SafetyFile> safetyFiles_;
 };

@@ -49,7 +49,7 @@ SafetyBackups::SafetyBackups(std::function<QString()> folder, Clock now)
     : folder_(std::move(folder)),
       now_(now ? std::move(now) : Clock([] { return QDateTime::currentDateTime(); })) {}
 
-bool SafetyBackups::Save(const ParamStore& store, const QString& reason) {
+bool SafetyBackups::Save(const ParamStore& store, const QString& reason, const QString& keep) {
   const QString folder = folder_();
   if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
   // Folder separators in a reason (a backup's name) would leave the folder.
@@ -64,7 +64,8 @@ bool SafetyBackups::Save(const ParamStore& store, const QString& reason) {
   const QString path = folder + QLatin1Char('/') + stem + suffix + QLatin1String(kBackupExtension);
   if (!WriteLinesReplacing(path, BackupLines(store.DeviceImage))) return false;
   const std::vector<SafetyFile> files = List();
-  for (std::size_t k = kSafetyBackupsKept; k < files.size(); ++k) QFile::remove(files[k].path);
+  for (std::size_t k = kSafetyBackupsKept; k < files.size(); ++k)
+    if (files[k].path != keep) QFile::remove(files[k].path);
   return true;
 }
 

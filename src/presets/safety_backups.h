@@ -38,9 +38,10 @@ class SafetyBackups {
   // `now`: the time of the file names (the local clock when empty).
   explicit SafetyBackups(std::function<QString()> folder, Clock now = {});
 
-  // Saves DeviceImage under the time and `reason`, then removes all but the newest 50. False
-  // when nothing could be saved; the caller's action goes on all the same.
-  bool Save(const ParamStore& store, const QString& reason);
+  // Saves DeviceImage under the time and `reason`, then removes all but the newest 50 (and
+  // `keep`, a safety backup about to be loaded). False when nothing could be saved; the
+  // caller's action goes on all the same.
+  bool Save(const ParamStore& store, const QString& reason, const QString& keep = {});
   // The safety backups in the folder, newest first; other files there are not listed.
   std::vector<SafetyFile> List() const;
   QString Folder() const { return folder_(); }

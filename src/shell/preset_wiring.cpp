@@ -33,7 +33,8 @@ PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxe
   });
   QObject::connect(&session, &EditorSession::PageRefreshed, &context_,
                    [this] { manager_.RefreshModeList(); });
-  manager_.SetBeforeOverwrite([this](const QString& reason) { SaveSafety(reason); });
+  manager_.SetBeforeOverwrite(
+      [this](const QString& reason, const QString& loading) { SaveSafety(reason, loading); });
   // The unit as it was found: after the full read of a link-up (not after a recall's).
   QObject::connect(&session, &EditorSession::LinkStateChanged, &context_, [this](LinkEventKind kind) {
     if (kind == LinkEventKind::Online && linking_) SaveSafety(AtLinkUpReason());
@@ -43,8 +44,8 @@ PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxe
   AddSafetyWidgets();
 }
 
-void PresetWiring::SaveSafety(const QString& reason) {
-  safetyFailed_ = !safety_.Save(window_.Store(), reason);
+void PresetWiring::SaveSafety(const QString& reason, const QString& keep) {
+  safetyFailed_ = !safety_.Save(window_.Store(), reason, keep);
   ShowSafetyTexts();
   if (manager_.ShowsSafetyBackups()) manager_.RefreshBackupList();
 }

@@ -58,7 +58,7 @@ class PresetWiring {
   void Connect(MainWindow& window);
   // The safety switch of the backup group and the warning beside the link status.
   void AddSafetyWidgets();
-  void SaveSafety(const QString& reason);
+  void SaveSafety(const QString& reason, const QString& keep = {});
   void ShowSafetyTexts();
 
   MainWindow& window_;

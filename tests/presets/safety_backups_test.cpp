@@ -66,6 +66,12 @@ TEST_F(SafetyBackupsTest, KeepsTheNewest50AndLeavesOtherFilesAlone) {
   EXPECT_EQ(names.front(), "2026-12-10 21-58-33 before restore");
   EXPECT_EQ(names.back(), "2026-12-10 21-09-33 before restore");
   EXPECT_TRUE(QFile::exists(own.fileName()));
+
+  // The oldest, about to be loaded, outlives the save made before its load.
+  const QString oldest = backups.List().back().path;
+  ASSERT_TRUE(backups.Save(store, BeforeLoadReason(names.back()), oldest));
+  EXPECT_TRUE(QFile::exists(oldest));
+  EXPECT_EQ(backups.List().size(), static_cast<std::size_t>(kSafetyBackupsKept) + 1);
 }
 
 TEST_F(SafetyBackupsTest, SavesOfOneSecondAreAllKeptNewestFirst) {
