@@ -1,6 +1,7 @@
 #include "shell/preset_wiring.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QLabel>
 #include <QTableWidget>
 
@@ -10,6 +11,32 @@
 #include "shell/main_window.h"
 
 namespace morvelin {
+
+namespace {
+
+constexpr int kWarningWidth = 256;
+
+// Keeps the warning just left of the link status wherever the window's layout moves that.
+class LeftOfAnchor : public QObject {
+ public:
+  LeftOfAnchor(QWidget& label, QWidget& anchor) : QObject(&label), label_(label), anchor_(anchor) {
+    anchor.installEventFilter(this);
+    Place();
+  }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Move || e->type() == QEvent::Resize) Place();
+    return false;
+  }
+
+ private:
+  void Place() {
+    label_.setGeometry(anchor_.x() - kWarningWidth - 4, anchor_.y(), kWarningWidth, anchor_.height());
+  }
+  QWidget& label_;
+  QWidget& anchor_;
+};
+
+}  // namespace
 
 PresetWiring::PresetWiring(MainWindow& window, LinkController& link, MessageBoxes& boxes,
                            const BackupPlaces& places)
@@ -66,7 +93,7 @@ void PresetWiring::AddSafetyWidgets() {
     safetyWarning_->setObjectName(QLatin1String(kSafetyWarningName));
     safetyWarning_->setStyleSheet(QStringLiteral("color: rgb(255, 200, 0);"));
     safetyWarning_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    safetyWarning_->setGeometry(status->x() - 260, status->y(), 256, status->height());
+    new LeftOfAnchor(*safetyWarning_, *status);
     safetyWarning_->hide();
   }
   ShowSafetyTexts();

@@ -117,6 +117,11 @@ TEST_F(SafetyTest, AnUnwritableFolderStillLetsTheRecallHappenWithOneWarning) {
   const std::size_t shown = r().messages.shown.size();
   Recall(2);
   EXPECT_FALSE(warning->isHidden());
+  // Beside the link status, wherever the window's width puts that.
+  r().Main().resize(r().Main().width() + 100, r().Main().height());
+  QWidget* status = r().Main().Components().Widget(QStringLiteral("LinkLabel"));
+  EXPECT_EQ(warning->geometry().right() + 5, status->x());
+  EXPECT_EQ(warning->y(), status->y());
   EXPECT_EQ(r().messages.shown.size(), shown + 1);  // the recall's question, no notice
   EXPECT_EQ(warning->text(), QString::fromUtf8(kSafetySaveFailedZh));
   EXPECT_EQ(warning->toolTip(), QString::fromUtf8(kSafetySaveFailedEn));
