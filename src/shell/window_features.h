@@ -1,8 +1,8 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
 // binding, band editing with the switches, access control, the response graph, the spectrum
-// analyser on it, the language switch and the edit history. A new feature is one more member here, given the
-// session and what it needs.
+// analyser on it, the language switch and the edit history. A new feature is one more member
+// here, given the session and what it needs.
 
 #include <memory>
 
