@@ -15,6 +15,7 @@ namespace morvelin {
 namespace {
 
 constexpr int kWarningWidth = 256;
+constexpr int kSwitchRow = 24;
 
 // Keeps the warning just left of the link status wherever the window's layout moves that.
 class LeftOfAnchor : public QObject {
@@ -79,11 +80,13 @@ void PresetWiring::SaveSafety(const QString& reason, const QString& keep) {
 
 void PresetWiring::AddSafetyWidgets() {
   const FormComponents& c = window_.Components();
-  if (QWidget* group = c.Widget(QStringLiteral("SysBackupGrop"))) {
+  QWidget* grid = view_.Grid();
+  if (QWidget* group = grid ? grid->parentWidget() : nullptr) {
+    // Below the grid, which gives up a row for it.
+    grid->resize(grid->width(), grid->height() - kSwitchRow);
     safetySwitch_ = new QCheckBox(group);
     safetySwitch_->setObjectName(QLatin1String(kSafetySwitchName));
-    safetySwitch_->setGeometry(204, 2, 186, 18);
-    safetySwitch_->setLayoutDirection(Qt::RightToLeft);
+    safetySwitch_->setGeometry(grid->x(), grid->geometry().bottom() + 3, grid->width(), kSwitchRow - 4);
     QObject::connect(safetySwitch_, &QCheckBox::toggled, &context_,
                      [this](bool on) { manager_.ShowSafetyBackups(on ? &safety_ : nullptr); });
   }
@@ -93,7 +96,10 @@ void PresetWiring::AddSafetyWidgets() {
     safetyWarning_->setObjectName(QLatin1String(kSafetyWarningName));
     safetyWarning_->setStyleSheet(QStringLiteral("color: rgb(255, 200, 0);"));
     safetyWarning_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    new LeftOfAnchor(*safetyWarning_, *status);
+    // Left of the undo buttons where they stand there.
+    QWidget* undo = window_.findChild<QWidget*>(QStringLiteral("UndoBtn"));
+    new LeftOfAnchor(*safetyWarning_,
+                     undo && undo->parentWidget() == status->parentWidget() ? *undo : *status);
     safetyWarning_->hide();
   }
   ShowSafetyTexts();

@@ -216,8 +216,9 @@ bool UndoFeature::eventFilter(QObject* watched, QEvent* event) {
       if (edit && edit->isModified() && !edit->isReadOnly()) break;
       return true;
     }
+    case QEvent::Move:
     case QEvent::Resize:
-      if (undoButton_ && watched == undoButton_->parentWidget()) PlaceButtons();
+      if (undoButton_ && watched == components_.Widget(QStringLiteral("LinkLabel"))) PlaceButtons();
       break;
     default:
       break;
@@ -226,8 +227,9 @@ bool UndoFeature::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void UndoFeature::FormCreate() {
-  QWidget* link = components_.Widget(QStringLiteral("LinkBtn"));
-  QWidget* bar = link ? link->parentWidget() : nullptr;
+  // On the title bar left of the link status, above the link button: the top bar is full.
+  QWidget* status = components_.Widget(QStringLiteral("LinkLabel"));
+  QWidget* bar = status ? status->parentWidget() : nullptr;
   if (bar == nullptr) return;
   auto make = [&](const char* name, const QString& glyph, void (UndoFeature::*act)()) {
     auto* b = new QToolButton(bar);
@@ -247,10 +249,10 @@ void UndoFeature::FormCreate() {
 }
 
 void UndoFeature::PlaceButtons() {
-  QWidget* link = components_.Widget(QStringLiteral("LinkBtn"));
-  if (!link || !undoButton_) return;
-  const int y = link->y() + (link->height() - kButtonSize) / 2;
-  redoButton_->move(link->x() - kButtonGap - kButtonSize, y);
+  QWidget* status = components_.Widget(QStringLiteral("LinkLabel"));
+  if (!status || !undoButton_) return;
+  const int y = status->y() + (status->height() - kButtonSize) / 2;
+  redoButton_->move(status->x() - kButtonGap - kButtonSize, y);
   undoButton_->move(redoButton_->x() - kButtonGap - kButtonSize, y);
 }
 

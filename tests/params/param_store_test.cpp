@@ -225,7 +225,8 @@ TEST_F(StoreTest, DeviceWordsAreSentWithoutTheSelectionAndUnreported) {
   store.SetDeviceParam(MakeAddress(3, 20), 11, false);
   store.SetDeviceParam(MakeAddress(3, 21), 12, true);
   EXPECT_EQ(store.DeviceImage[3][20], 11);
-  EXPECT_EQ(sender.sent, (std::vector<std::pair<int, int>>{{MakeAddress(3, 20), 11}, {MakeAddress(3, 21), 12}}));
+  EXPECT_EQ(sender.sent,
+            (std::vector<std::pair<int, int>>{{MakeAddress(3, 20), 11}, {MakeAddress(3, 21), 12}}));
   EXPECT_EQ(sender.notReady, 1);
   EXPECT_EQ(reported, 0);
   sender.online = false;

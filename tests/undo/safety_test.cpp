@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include "band_editing/eq_rig.h"
 #include "link/link_controller.h"
@@ -16,6 +17,7 @@
 #include "presets/backup_file.h"
 #include "presets/safety_backups.h"
 #include "shell/preset_wiring.h"
+#include "shell/window_features.h"
 
 namespace morvelin::test {
 namespace {
@@ -117,10 +119,12 @@ TEST_F(SafetyTest, AnUnwritableFolderStillLetsTheRecallHappenWithOneWarning) {
   const std::size_t shown = r().messages.shown.size();
   Recall(2);
   EXPECT_FALSE(warning->isHidden());
-  // Beside the link status, wherever the window's width puts that.
+  // Left of the undo buttons beside the link status, wherever the window's width puts them.
   r().Main().resize(r().Main().width() + 100, r().Main().height());
+  QWidget* undo = r().Features().undo.UndoButton();
   QWidget* status = r().Main().Components().Widget(QStringLiteral("LinkLabel"));
-  EXPECT_EQ(warning->geometry().right() + 5, status->x());
+  EXPECT_EQ(warning->geometry().right() + 5, undo->x());
+  EXPECT_LT(undo->geometry().right(), status->x());
   EXPECT_EQ(warning->y(), status->y());
   EXPECT_EQ(r().messages.shown.size(), shown + 1);  // the recall's question, no notice
   EXPECT_EQ(warning->text(), QString::fromUtf8(kSafetySaveFailedZh));
