@@ -12,9 +12,8 @@ namespace morvelin {
 namespace {
 
 constexpr const char* kCommandList =
-    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE, eq export|import, "
-    "export, "
-    "import, diff)";
+    "(ports, dump, set ADDR VALUE, recall N, curve BLOCK, backup FILE, restore FILE, snapshots, "
+    "eq export|import, export, import, diff)";
 
 std::optional<int> ParseNumber(const std::string& text, int base) {
   if (text.empty()) return std::nullopt;
@@ -53,6 +52,7 @@ bool IsNumberWord(const std::string& text) {
 bool CommandReadsMemory(CliCommandKind kind) {
   switch (kind) {
     case CliCommandKind::Ports:
+    case CliCommandKind::Snapshots:
     case CliCommandKind::Set:
       return false;
     case CliCommandKind::Dump:
@@ -106,9 +106,11 @@ std::optional<CliCommand> ParseCliCommand(const std::vector<std::string>& words,
   if (IsExchangeCommandWord(name)) return ParseExchangeCommand(words, error);
   const std::size_t args = words.size() - 1;
   CliCommand c;
-  if (name == "ports" || name == "dump") {
+  if (name == "ports" || name == "dump" || name == "snapshots") {
     if (args != 0) return fail(name + " takes no arguments");
-    c.kind = name == "ports" ? CliCommandKind::Ports : CliCommandKind::Dump;
+    c.kind = name == "ports"  ? CliCommandKind::Ports
+             : name == "dump" ? CliCommandKind::Dump
+                              : CliCommandKind::Snapshots;
     return c;
   }
   if (name == "set") {

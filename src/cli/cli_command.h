@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_safety.h"
 #include "platform/stepped_clock.h"
 #include "unit/port_choice.h"
 
@@ -18,6 +19,7 @@ enum class CliCommandKind {
   Backup,
   Restore,
   Curve,
+  Snapshots,
   EqExport,
   EqImport,
   Export,
@@ -70,6 +72,7 @@ struct CliOptions {
   bool watchSignals = false;
   // The link's time: the event loop's when null; tests step a clock of their own.
   SteppedClock* clock = nullptr;
+  CliSafetyOptions safety;
 };
 
 }  // namespace morvelin

@@ -8,6 +8,7 @@
 #include "cli/cli_backup.h"
 #include "cli/cli_exchange.h"
 #include "cli/cli_link_ui.h"
+#include "cli/cli_safety.h"
 #include "graphs/block_curve.h"
 #include "link/frames.h"
 #include "link/link_controller.h"
@@ -63,6 +64,9 @@ class CliRun {
     start_.SetSingleShot(true);
     exit_.SetSingleShot(true);
   }
+  // Before a restore or recall overwrites the unit: the safety backup of the memory read.
+  std::function<void(const QString& reason)> beforeOverwrite;
+
   ~CliRun() {
     ui_.onEvent = nullptr;
     ui_.onAck = nullptr;
@@ -156,6 +160,7 @@ class CliRun {
 
   void Restore() {
     ui_.EndProgressLine();
+    if (beforeOverwrite) beforeOverwrite(BeforeRestoreReason());
     if (!RestoreFromFile(command_.file, store_, link_, err_)) {
       Finish(kCliFileError);
       return;
@@ -186,6 +191,7 @@ class CliRun {
         Restore();
         return;
       case CliCommandKind::Ports:
+      case CliCommandKind::Snapshots:  // carried out without the unit
         Finish(0);
         return;
       case CliCommandKind::EqExport:
@@ -220,6 +226,7 @@ class CliRun {
       link_.SendEdit(command_.address, command_.value);
     } else {
       recallSent_ = true;
+      if (beforeOverwrite) beforeOverwrite(BeforeRecallReason(command_.mode));
       store_.SetParam(ModeRecallAddr, command_.mode - 1);
     }
   }
@@ -261,6 +268,10 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
     for (const std::string& n : names) out << n << '\n';
     return 0;
   }
+  if (options.command.kind == CliCommandKind::Snapshots) {
+    CliSafety(options.safety).List(out);
+    return 0;
+  }
   // A file that cannot be read or written fails before the unit is touched.
   if (options.command.kind == CliCommandKind::Restore && !RestorableFile(options.command.file, err))
     return kCliFileError;
@@ -285,6 +296,11 @@ int RunCliOn(const CliOptions& options, VirtualUnit* demoUnit, std::ostream& out
   std::optional<TerminationSignals> stopSignals;
   if (options.watchSignals) stopSignals.emplace([&run](int signal) { run.OnSignal(signal); });
 #endif
+  std::optional<CliSafety> safety;
+  if (options.command.kind == CliCommandKind::Restore || options.command.kind == CliCommandKind::Recall) {
+    safety.emplace(options.safety);
+    run.beforeOverwrite = [&](const QString& reason) { safety->SaveBefore(store, reason, err); };
+  }
   return run.Exec();
 }
 

@@ -126,7 +126,8 @@ void WriteAppliedValue(ParamStore& store, const AppliedValue& applied) {
   if (!applied.applies) return;
   const int a = applied.address;
   // Suppressed, the editor is only showing what is stored (focusing an edit normalises its text).
-  if (applied.writesStores && !store.SendSuppressed) {
+  // SetParam writes both images itself, so that the edit history sees the word as it was.
+  if (applied.writesStores && !applied.callsSetParam && !store.SendSuppressed) {
     store.SetView(a, applied.n);
     const int block = store.MapViewToDevice(a) / 256;
     store.SetDevice(MakeAddress(block, store.BankIndex(BlockOf(a), IndexOf(a))), applied.n);

@@ -6,6 +6,16 @@ namespace {
 
 constexpr int kNoBandWord = 0xFF;
 
+// A stored edit to the link: sent while online, else handed over as made offline.
+void SendTo(EditSender* sender, int d, Word v) {
+  if (sender == nullptr) return;
+  if (!sender->LinkOnline()) {
+    sender->EditWhileOffline(d, v);
+    return;
+  }
+  sender->SendEdit(d, v);
+}
+
 // Output families: the block at variant 0 of main L/R, surround L/R, shared per scene.
 int SceneBlock(int block, int scene) {
   if (block >= 6 && block <= 11) return 6 + scene;
@@ -72,15 +82,18 @@ void ParamStore::SetParam(int a, Word v) {
   // While suppressed the editor is only showing what is stored (a refresh, focusing an edit):
   // the controls may clamp what they show, but the store keeps what the unit holds.
   if (!IsValidAddress(a) || SendSuppressed) return;
-  SetView(a, v);
   const int d = DeviceAddressOf(a);
+  if (changeHook_) changeHook_({a, d, Device(d), v, true});
+  SetView(a, v);
   SetDevice(d, v);
-  if (sender_ == nullptr) return;
-  if (!sender_->LinkOnline()) {
-    sender_->EditWhileOffline(d, v);
-    return;
-  }
-  sender_->SendEdit(d, v);
+  SendTo(sender_, d, v);
+}
+
+void ParamStore::SetDeviceParam(int d, Word v, bool paced) {
+  if (!IsValidAddress(d)) return;
+  SetDevice(d, v);
+  SendTo(sender_, d, v);
+  if (paced && sender_ != nullptr) sender_->MarkNotReady();
 }
 
 void ParamStore::SetParamPaced(int a, Word v) {
@@ -170,10 +183,10 @@ void ParamStore::ResetBands(int sel) {
       for (int w = 0; w < 5; ++w) {
         const int i = BandWordIndex(EqBandStart(b), band, w);
         const int v = w == 1 ? DefaultBandFreq(CurveGroupOf(b * 256), band) : kDefaultBand[w];
+        // Sent first, so that the edit history sees each word as it was.
+        if (viewToo && sel != kAllBlocks) SetParamPaced(b * 256 + i, v);
         SetDevice(b * 256 + BankIndex(b, i), v);
-        if (!viewToo) continue;
-        SetView(b * 256 + i, v);
-        if (sel != kAllBlocks) SetParamPaced(b * 256 + i, v);
+        if (viewToo) SetView(b * 256 + i, v);
       }
     }
   };
@@ -190,15 +203,24 @@ void ParamStore::ResetBands(int sel) {
 }
 
 void ParamStore::CopyBank(Family family) {
+  // `count` words from (from, fromIndex) to (to, toIndex).
+  auto copyWords = [&](int from, int fromIndex, int to, int toIndex, int count) {
+    for (int k = 0; k < count; ++k) {
+      Word& target = DeviceImage[to][toIndex + k];
+      const Word source = DeviceImage[from][fromIndex + k];
+      if (changeHook_ && target != source) changeHook_({-1, to * 256 + toIndex + k, target, source, false});
+      target = source;
+    }
+  };
   auto copyBlock = [&](int from, int to, int first, int last) {
-    for (int i = first; i <= last; ++i) DeviceImage[to][i] = DeviceImage[from][i];
+    copyWords(from, first, to, first, last - first + 1);
   };
   switch (family) {
     case Family::Music:
-      for (int i = 10; i <= 84; ++i) DeviceImage[0][i + 75] = DeviceImage[0][i];
+      copyWords(0, 10, 0, 85, 75);
       break;
     case Family::Deq:
-      for (int i = 1; i <= 30; ++i) DeviceImage[1][i + 30] = DeviceImage[1][i];
+      copyWords(1, 1, 1, 31, 30);
       break;
     case Family::Mic:
       copyBlock(2, 3, 15, 113);

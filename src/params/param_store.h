@@ -26,6 +26,16 @@ class EditSender {
   virtual void EditWhileOffline(int /*deviceAddress*/, int /*value*/) {}
 };
 
+// One word of DeviceImage changed by an edit: through SetParam (`sent`, with the view address
+// it was written at), or by a bank copy that the unit makes itself on linking (`viewAddress` -1).
+struct StoreChange {
+  int viewAddress = -1;
+  int deviceAddress = 0;
+  Word before = 0;
+  Word after = 0;
+  bool sent = false;
+};
+
 inline constexpr int kModeCount = 16;
 inline constexpr int kModeNameSlots = 22;  // 16 unit modes + 6 factory entries
 inline constexpr int kModeNameLength = 20;
@@ -58,6 +68,9 @@ class ParamStore {
   // Called at the end of RefreshView so the editor can re-tag its right-channel controls.
   void SetRebindHook(std::function<void()> hook) { rebindHook_ = std::move(hook); }
 
+  // Told of every edit's change of DeviceImage, before the link is given it (the edit history).
+  void SetChangeHook(std::function<void(const StoreChange&)> hook) { changeHook_ = std::move(hook); }
+
   // Bounds-checked access: outside the store reads 0 and writes nothing.
   Word Device(int address) const;
   Word View(int address) const;
@@ -66,6 +79,10 @@ class ParamStore {
 
   void SetParam(int address, Word value);
   void SetParamPaced(int address, Word value);
+  // Writes one word of DeviceImage at its device address and gives it to the link as SetParam
+  // does (paced: the following edits queue), whatever the selection is now: an earlier edit
+  // taken back or made again. No change is reported.
+  void SetDeviceParam(int deviceAddress, Word value, bool paced);
   int MapViewToDevice(int address) const;
   int BankIndex(int block, int index) const;
   // The device address that SetParam writes for a view address (mapping plus bank shift).
@@ -84,6 +101,7 @@ class ParamStore {
   EditSender* sender_ = nullptr;
   std::function<void(int)> refreshHook_;
   std::function<void()> rebindHook_;
+  std::function<void(const StoreChange&)> changeHook_;
 };
 
 }  // namespace morvelin

@@ -125,4 +125,8 @@ bool BackupFiles::LoadBackupFile(const QString& name) {
   return LoadBackupFromPath(folders_.BackupPath(name), store_, notifier_, link_);
 }
 
+bool BackupFiles::LoadBackupAt(const QString& path) {
+  return LoadBackupFromPath(path, store_, notifier_, link_);
+}
+
 }  // namespace morvelin

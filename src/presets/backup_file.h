@@ -47,6 +47,8 @@ class BackupFiles {
   // Reads and checks the whole backup first; only a file that passes every check reaches
   // DeviceImage, and then, while the unit is online, the full write sends it.
   bool LoadBackupFile(const QString& name);
+  // The same for a file outside the backup folder (a safety backup).
+  bool LoadBackupAt(const QString& path);
 
  private:
   ParamStore& store_;

@@ -1,6 +1,7 @@
 #include "presets/preset_manager.h"
 
 #include <QFileInfo>
+#include <algorithm>
 
 #include "link/frames.h"
 #include "presets/mode_list.h"
@@ -62,6 +63,7 @@ void PresetManager::Recall() {
   const QString text =
       InLanguage(kRecallQuestion, flags_.UiLanguage) + modeItems_[i] + QLatin1String(kModeQuestionEnd);
   if (!dialogs_.AskYesNo(QLatin1String(kPresetCaption), text)) return;
+  if (beforeOverwrite_) beforeOverwrite_(BeforeRecallReason(i + 1), QString());
   store_.SetParam(ModeRecallAddr, i);
 }
 
@@ -94,8 +96,21 @@ QString PresetManager::RowName(int row) const {
              : QString();
 }
 
+void PresetManager::ShowSafetyBackups(const SafetyBackups* safety) {
+  safety_ = safety;
+  RefreshBackupList();
+}
+
 void PresetManager::RefreshBackupList() {
-  backupRows_ = folders_.ListBackupFiles();
+  if (safety_) {
+    safetyFiles_ = safety_->List();
+    backupRows_.clear();
+    for (std::size_t n = 0; n < safetyFiles_.size(); ++n)
+      backupRows_.push_back({QString::number(n), safetyFiles_[n].name});
+  } else {
+    safetyFiles_.clear();
+    backupRows_ = folders_.ListBackupFiles();
+  }
   view_.SetBackupRows(backupRows_);
   view_.SetBackupRowIndex(backupRows_.empty() ? -1 : 0);
   // The listed name is already without its extension; stripping it again would name another file.
@@ -113,7 +128,8 @@ bool PresetManager::ReplaceConfirmed(const QString& name) {
   const QString caption = InLanguage(kOverwriteCaption, flags_.UiLanguage);
   const QString question = InLanguage(kOverwriteQuestion, flags_.UiLanguage);
   bool listed = false;
-  for (const BackupRow& row : backupRows_) {
+  // The grid may show the safety backups, which are no names of the backup folder.
+  for (const BackupRow& row : safety_ ? std::vector<BackupRow>{} : backupRows_) {
     if (row.name != name) continue;  // letter case counts
     listed = true;
     if (!dialogs_.AskOkCancel(caption, question)) return false;
@@ -138,7 +154,19 @@ void PresetManager::RzBmpButton119Click() {
   const QString text =
       InLanguage(kLoadBackupQuestion, flags_.UiLanguage) + name + QLatin1String(kLoadBackupQuestionEnd);
   if (!dialogs_.AskYesNo(QLatin1String(kPresetCaption), text)) return;
-  files_.LoadBackupFile(name);
+  if (!safety_) {
+    if (beforeOverwrite_) beforeOverwrite_(BeforeLoadReason(name), QString());
+    files_.LoadBackupFile(name);
+    return;
+  }
+  auto file = std::find_if(safetyFiles_.begin(), safetyFiles_.end(),
+                           [&](const SafetyFile& f) { return f.name == name; });
+  // A name typed over the listed one is not loaded from elsewhere.
+  const QString path = file != safetyFiles_.end() ? file->path : QString();
+  if (beforeOverwrite_) beforeOverwrite_(BeforeLoadReason(name), path);
+  files_.LoadBackupAt(path);
+  // The safety backup made just now is listed.
+  RefreshBackupList();
 }
 
 }  // namespace morvelin

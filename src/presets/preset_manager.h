@@ -4,12 +4,14 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "params/param_store.h"
 #include "presets/backup_file.h"
 #include "presets/backup_folders.h"
 #include "presets/preset_view.h"
+#include "presets/safety_backups.h"
 
 namespace morvelin {
 
@@ -30,6 +32,16 @@ class PresetManager {
   void SysLoadModeBtnClick(ModeButton button);
   // The unit acknowledged a save: 22 items with the "MF" entries, the selection kept.
   void ModeSaved();
+
+  // Told before a recall or a loaded backup overwrites the unit's settings, with the reason of
+  // the safety backup to make and the safety backup about to be loaded (which must stay); the
+  // action goes on whatever it does.
+  using BeforeOverwrite = std::function<void(const QString& reason, const QString& loading)>;
+  void SetBeforeOverwrite(BeforeOverwrite hook) { beforeOverwrite_ = std::move(hook); }
+  // With `safety` given, the grid lists its safety backups, newest first, and the load button
+  // loads the one named in FileEdit from there; null lists the backup folder again.
+  void ShowSafetyBackups(const SafetyBackups* safety);
+  bool ShowsSafetyBackups() const { return safety_ != nullptr; }
 
   // The grid from the backup folder, and FileEdit from its first row.
   void RefreshBackupList();
@@ -62,6 +74,9 @@ class PresetManager {
   const UiFlags& flags_;
   QStringList modeItems_;
   std::vector<BackupRow> backupRows_;
+  BeforeOverwrite beforeOverwrite_;
+  const SafetyBackups* safety_ = nullptr;
+  std::vector<SafetyFile> safetyFiles_;
 };
 
 }  // namespace morvelin

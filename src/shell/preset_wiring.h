@@ -4,15 +4,21 @@
 // the widgets' signals connected to its handlers, and its start-up steps and the mode list of
 // every page refresh taken from the session.
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "presets/backup_file.h"
 #include "presets/backup_folders.h"
 #include "presets/preset_manager.h"
+#include "presets/safety_backups.h"
 #include "shell/preset_dialogs.h"
 #include "shell/preset_link.h"
 #include "shell/preset_widgets.h"
+
+class QCheckBox;
+class QLabel;
 
 namespace morvelin {
 
@@ -25,7 +31,12 @@ class MessageBoxes;
 struct BackupPlaces {
   QString programFolder;
   QString fallbackBase;
+  // The time in the safety backups' names; empty: the local clock.
+  std::function<QDateTime()> clock;
 };
+
+inline constexpr const char* kSafetySwitchName = "SysSafetyListBtn";
+inline constexpr const char* kSafetyWarningName = "SafetyWarnLabel";
 
 class PresetWiring {
  public:
@@ -41,11 +52,18 @@ class PresetWiring {
 
   PresetManager& Manager() { return manager_; }
   const BackupFolders& Folders() const { return folders_; }
+  const SafetyBackups& Safety() const { return safety_; }
 
  private:
   void Connect(MainWindow& window);
+  // The safety switch of the backup group and the warning beside the link status.
+  void AddSafetyWidgets();
+  void SaveSafety(const QString& reason, const QString& keep = {});
+  void ShowSafetyTexts();
 
+  MainWindow& window_;
   BackupFolders folders_;
+  SafetyBackups safety_;
   BoxPresetDialogs dialogs_;
   BoxNotifier notifier_;
   PresetLink link_;
@@ -53,6 +71,10 @@ class PresetWiring {
   WidgetPresetView view_;
   PresetManager manager_;
   GridTypingFilter typingFilter_;
+  QCheckBox* safetySwitch_ = nullptr;
+  QLabel* safetyWarning_ = nullptr;
+  bool safetyFailed_ = false;
+  bool linking_ = false;
   // The widgets' and the session's connections end with it, before the parts they reach.
   QObject context_;
 };

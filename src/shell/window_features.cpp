@@ -20,6 +20,7 @@ WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* messages,
       notices(window, messages ? *messages : modalBoxes, window.State()),
       spectrum(window.Session(), graph, binding, notices, std::move(capture)),
       language(window.Session(), window.Components(), window.Tabs()),
+      undo(window.Session(), window.Components(), window),
       accessible(window.Session(), window.Components(), window),
       keyboard(window.Session(), window.Components(), window),
       window_(window) {

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's features on the editor session, made in the order they subscribe: the
 // binding, band editing with the switches, access control, the response graph, the spectrum
-// analyser on it, the language switch, accessibility and keyboard use. A new feature is one more
-// member here, given the session and what it needs.
+// analyser on it, the language switch, the edit history, accessibility and keyboard use. A new
+// feature is one more member here, given the session and what it needs.
 
 #include <memory>
 
@@ -18,6 +18,7 @@
 #include "shell/message_boxes.h"
 #include "shell/preset_dialogs.h"
 #include "shell/spectrum_feature.h"
+#include "shell/undo_feature.h"
 
 namespace morvelin {
 
@@ -42,6 +43,7 @@ struct WindowFeatures {
   BoxNotifier notices;
   SpectrumFeature spectrum;
   LanguageSwitch language;
+  UndoFeature undo;
   AccessibleForm accessible;  // after language: names are read once the captions have switched
   KeyboardAccess keyboard;    // last: orders the widgets every feature has put on the form
 

@@ -40,7 +40,8 @@ inline std::ostream& operator<<(std::ostream& os, const WordWrite& w) {
 
 class EqRig {
  public:
-  EqRig() : app_(Options(), &messages) {
+  // `backups`: where the backup folders go (beside the test program when empty).
+  explicit EqRig(const BackupPlaces& backups = {}) : app_(Options(backups), &messages) {
     PrepareApplication();
     Main().show();
     (void)QTest::qWaitForWindowExposed(&Main());
@@ -58,6 +59,8 @@ class EqRig {
   EditSelection& Selection() { return Main().Store().Selection(); }
   VirtualUnit& Unit() { return *app_.Form3().DemoUnit(); }
   EqHandlers& Eq() { return app_.Features().eq; }
+  WindowFeatures& Features() { return app_.Features(); }
+  PresetWiring& Presets() { return app_.Presets(); }
 
   template <class T>
   T* Get(const char* name) {
@@ -122,8 +125,9 @@ class EqRig {
   bool online = false;
 
  private:
-  StartupOptions Options() {
+  StartupOptions Options(const BackupPlaces& backups) {
     StartupOptions o;
+    o.backups = backups;
     o.ports.names = {kDemoPortName};
     o.clock = &clock;
     return o;

@@ -52,7 +52,9 @@ struct CliBackupTest : ::testing::Test {
   }
   QString Path(const char* name) const { return tmp.filePath(QString::fromUtf8(name)); }
   int Run(CliCommandKind kind, const QString& file) {
-    return RunCli(Command(kind, file, clock), unit, out, err);
+    CliOptions o = Command(kind, file, clock);
+    o.safety.programFolder = tmp.path();  // the safety backup of a restore
+    return RunCli(o, unit, out, err);
   }
 };
 

@@ -182,5 +182,58 @@ TEST_F(StoreTest, CopyBankCopiesTheFirstSideOnly) {
   EXPECT_EQ(store.DeviceImage[3][15], 4);
 }
 
+TEST_F(StoreTest, ChangesAreReportedWithTheWordAsItWas) {
+  std::vector<StoreChange> changes;
+  store.SetChangeHook([&](const StoreChange& c) { changes.push_back(c); });
+  sel.MusChannelSel = kMusRight;
+  store.DeviceImage[0][22 + 75] = 105;
+  store.SetParam(MakeAddress(0, 22), 128);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0].viewAddress, MakeAddress(0, 22));
+  EXPECT_EQ(changes[0].deviceAddress, MakeAddress(0, 97));
+  EXPECT_EQ(changes[0].before, 105);
+  EXPECT_EQ(changes[0].after, 128);
+  EXPECT_TRUE(changes[0].sent);
+
+  // A copy reports the words it changes, as not sent: the unit copies them itself.
+  changes.clear();
+  store.DeviceImage[2][20] = 9;
+  store.DeviceImage[2][21] = 4;
+  store.DeviceImage[3][21] = 4;
+  store.CopyBank(ParamStore::Family::Mic);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0].deviceAddress, MakeAddress(3, 20));
+  EXPECT_FALSE(changes[0].sent);
+
+  // A reset reports every word before it is written; a shown value (suppressed) nothing.
+  changes.clear();
+  store.DeviceImage[4][14 + 2] = 77;
+  sel.CurEchoBlock = 4;
+  store.ResetBands(4);
+  EXPECT_EQ(changes.size(), 35u);
+  EXPECT_EQ(changes[2].before, 77);
+  changes.clear();
+  store.SendSuppressed = true;
+  store.SetParam(MakeAddress(0, 22), 1);
+  EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(StoreTest, DeviceWordsAreSentWithoutTheSelectionAndUnreported) {
+  int reported = 0;
+  store.SetChangeHook([&](const StoreChange&) { ++reported; });
+  sel.CurMicBlock = 2;
+  store.SetDeviceParam(MakeAddress(3, 20), 11, false);
+  store.SetDeviceParam(MakeAddress(3, 21), 12, true);
+  EXPECT_EQ(store.DeviceImage[3][20], 11);
+  EXPECT_EQ(sender.sent,
+            (std::vector<std::pair<int, int>>{{MakeAddress(3, 20), 11}, {MakeAddress(3, 21), 12}}));
+  EXPECT_EQ(sender.notReady, 1);
+  EXPECT_EQ(reported, 0);
+  sender.online = false;
+  store.SetDeviceParam(MakeAddress(3, 22), 13, false);
+  EXPECT_EQ(sender.sent.size(), 2u);
+  EXPECT_EQ(store.DeviceImage[3][22], 13);
+}
+
 }  // namespace
 }  // namespace morvelin

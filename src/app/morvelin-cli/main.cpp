@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
       "Talks to the unit without a window.\n"
       "Commands: ports | dump | set ADDR VALUE (ADDR as B:I or 0xHHHH) | recall N (1..16) |\n"
       "curve BLOCK (0..27: the block's response as CSV) | backup FILE (read the unit, save it as a backup\n"
-      "file) | restore FILE (load it, write the unit) |\n"
+      "file) | restore FILE (load it, write the unit) | snapshots (the safety backups, newest first) |\n"
       "eq export BLOCK [--bank left|right] | eq import BLOCK FILE [--bank left|right] (filter-settings text) "
       "|\n"
       "export [--from FILE] [--format json|csv] | import FILE.json [--to FILE] | diff A B (files or 'unit')");
