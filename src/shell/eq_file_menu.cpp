@@ -142,7 +142,9 @@ bool EqFileMenu::ImportEq() {
   if (!dialogs_->ConfirmImport(owner, preview, session_.State().UiLanguage)) return false;
   // Through the normal edit path, paced: the first word goes at once, the rest one per
   // acknowledgement.
-  for (const PageWordChange& c : fit.changes) store.SetParamPaced(MakeAddress(page, c.index), c.value);
+  runStep_([&] {
+    for (const PageWordChange& c : fit.changes) store.SetParamPaced(MakeAddress(page, c.index), c.value);
+  });
   session_.RefreshPage(page);
   session_.RedrawCurves(page);
   return true;

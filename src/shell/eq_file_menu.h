@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <functional>
 
 #include "shell/eq_preview_dialog.h"
 
@@ -42,6 +43,9 @@ class EqFileMenu : public QObject {
   // Asks with modal dialogs until UseDialogs gives others.
   EqFileMenu(EditorSession& session, GraphWiring& graph);
   void UseDialogs(EqFileDialogs& dialogs) { dialogs_ = &dialogs; }
+  // Runs an import's edits, so that the edit history can make them one step.
+  using StepRunner = std::function<void(const std::function<void()>&)>;
+  void SetStepRunner(StepRunner run) { runStep_ = std::move(run); }
 
   // The menu for the page shown; nullptr for a page without bands. The caller owns it.
   QMenu* BuildMenu(QWidget* parent);
@@ -58,6 +62,7 @@ class EqFileMenu : public QObject {
 
   EditorSession& session_;
   GraphWiring& graph_;
+  StepRunner runStep_ = [](const std::function<void()>& edit) { edit(); };
   ModalEqFileDialogs modal_;
   EqFileDialogs* dialogs_ = &modal_;
 };

@@ -26,6 +26,7 @@ WindowFeatures::WindowFeatures(MainWindow& window, MessageBoxes* messages,
       window_(window) {
   window.SetValueEditRule(
       [this](const Control& c) { return binding.Registry().ValueControl(c.Tag()) == &c; });
+  eqFiles.SetStepRunner([this](const std::function<void()>& edit) { undo.RunAsOneStep(edit); });
   window.FormCreate();
 }
 

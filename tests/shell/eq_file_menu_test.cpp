@@ -15,6 +15,7 @@
 #include "graphs/widgets/graph_image.h"
 #include "params/scales.h"
 #include "shell/shell_fixture.h"
+#include "shell/undo_feature.h"
 
 namespace morvelin {
 namespace {
@@ -125,6 +126,28 @@ TEST_F(EqFileMenuTest, ExportWritesThePageAndImportSendsTheFileAfterThePreview) 
     EXPECT_EQ(Unit()[0][BandWordIndex(10, band, 1)], FreqIndexOf(150.0 * (band + 1))) << band;
     EXPECT_EQ(Unit()[0][BandWordIndex(10, band, 2)], GainWordOf(-2.2)) << band;
   }
+}
+
+TEST_F(EqFileMenuTest, AnImportIsOneUndoStepThatBringsTheUnitBack) {
+  UndoFeature& undo = p.app.Features().undo;
+  const int stepsBefore = undo.Stack().count();
+  std::string room;
+  for (int n = 1; n <= 4; ++n)
+    room += "Filter " + std::to_string(n) + ": ON PK Fc " + std::to_string(300 * n) + " Hz Gain -4 dB Q 2\n";
+  dialogs.open = Write("four.txt", room);
+  const Image before = Unit();
+  ASSERT_TRUE(Menu().ImportEq());
+  Settle();
+  ASSERT_NE(Unit(), before);
+  EXPECT_EQ(undo.Stack().count(), stepsBefore + 1);
+
+  undo.Undo();
+  Settle();
+  EXPECT_EQ(Unit(), before);
+  undo.Redo();
+  Settle();
+  EXPECT_EQ(Unit()[0][BandWordIndex(10, 0, 1)], FreqIndexOf(300.0));
+  EXPECT_EQ(Unit()[0][BandWordIndex(10, 3, 2)], GainWordOf(-4.0));
 }
 
 TEST_F(EqFileMenuTest, BadFilesAreRefusedWithTheirLineAndLeaveTheUnitAlone) {
