@@ -38,7 +38,10 @@ TEST(Frames, ModeSaveTextIsPaddedToTwentyTwoBytes) {
   EXPECT_EQ(f[7], 0);
   EXPECT_EQ(std::string(f.begin() + 8, f.begin() + 13), "Party");
   EXPECT_EQ(std::string(f.begin() + 13, f.end() - 1), std::string(15, ' '));
-  const Bytes longName = TextFrame(ModeSaveAddr, std::string("\x01\x00", 2) + std::string(30, 'x'));
+  std::string tooLong(32, 'x');  // slot 1, then 30 letters
+  tooLong[0] = '\x01';
+  tooLong[1] = '\0';
+  const Bytes longName = TextFrame(ModeSaveAddr, tooLong);
   EXPECT_EQ(longName.size(), 29u);
 
   const Bytes pass = TextFrame(PanelPassAddr, "1234");

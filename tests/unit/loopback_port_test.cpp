@@ -91,7 +91,9 @@ TEST(LoopbackPortTest, PacesAnswersLikeTheSerialLine) {
     const auto [atMs, waiting] = arrivals[k];
     // Never more bytes than the line can carry by then (one millisecond's tick of slack).
     EXPECT_LE(waiting, (atMs + 1) * LoopbackPort::kBytesPerMs + 1) << "notification " << k << " at " << atMs << " ms";
-    if (k > 0) EXPECT_GT(waiting, arrivals[k - 1].second);
+    if (k > 0) {
+      EXPECT_GT(waiting, arrivals[k - 1].second);
+    }
   }
 
   const auto answers = SplitAnswers(port.Read(total));
