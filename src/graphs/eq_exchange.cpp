@@ -227,8 +227,10 @@ bool HasEqPage(int block) {
 }
 
 std::string EqPageTitle(int block, bool rightBank) {
-  if (block == 0) return std::string("page Music, channel ") + (rightBank ? "right" : "left");
-  if (block == 2 || block == 3) return std::string("page Mic, channel ") + (block == 2 ? "A" : "B");
+  // Appended rather than summed: GCC 12 misreads the sum of a literal and a short string.
+  std::string channel;
+  if (block == 0) return channel.append("page Music, channel ").append(rightBank ? "right" : "left");
+  if (block == 2 || block == 3) return channel.append("page Mic, channel ").append(block == 2 ? "A" : "B");
   if (block == 4) return "page Effect, channel Echo A";
   if (block == 24) return "page Effect, channel Echo B";
   if (block == 5) return "page Effect, channel Reverb";

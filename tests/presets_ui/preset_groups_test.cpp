@@ -49,7 +49,7 @@ struct PresetGroups : ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(tmp.isValid());
     StartupOptions o = DemoOptions();
-    o.backups = {tmp.path() + "/prog", tmp.path() + "/appdata"};
+    o.backups = {tmp.path() + "/prog", tmp.path() + "/appdata", {}};
     p = std::make_unique<Program>(o);
   }
 

@@ -19,7 +19,7 @@ TEST(Screenshots, SystemPageWithModesAndBackups) {
   QTemporaryDir tmp;
   ASSERT_TRUE(tmp.isValid());
   StartupOptions o = DemoOptions();
-  o.backups = {tmp.path() + "/prog", tmp.path() + "/appdata"};
+  o.backups = {tmp.path() + "/prog", tmp.path() + "/appdata", {}};
   Program p(o);
   p.app.Form3().DemoUnit()->SetModeName(2, "Party");
   p.Show();

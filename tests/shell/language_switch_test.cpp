@@ -46,7 +46,7 @@ struct Language : ::testing::Test {
   QString SettingsFile() const { return tmp.path() + "/morvelin.ini"; }
   StartupOptions Options() const {
     StartupOptions o = DemoOptions();
-    o.backups = {tmp.path() + "/prog", tmp.path() + "/appdata"};
+    o.backups = {tmp.path() + "/prog", tmp.path() + "/appdata", {}};
     o.settings.file = SettingsFile();
     return o;
   }
