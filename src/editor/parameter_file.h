@@ -21,9 +21,9 @@ struct ParameterRow {
   std::string control;
   std::string zh;
   std::string en;
-  int kind = -1;          // display kind of the value's text; -1: the raw word
-  int items = 0;          // list items (pages::Items) of a drop-down list
-  bool shelfQ = false;    // strip Q of a shelving band
+  int kind = -1;        // display kind of the value's text; -1: the raw word
+  int items = 0;        // list items (pages::Items) of a drop-down list
+  bool shelfQ = false;  // strip Q of a shelving band
 };
 
 // The words a backup file holds (blocks 0..24, each up to and with its length word, and the

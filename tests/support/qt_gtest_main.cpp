@@ -2,4 +2,6 @@
 
 #include <QCoreApplication>
 
-int main(int argc, char** argv) { return RunTestsIn<QCoreApplication>(argc, argv); }
+int main(int argc, char** argv) {
+  return RunTestsIn<QCoreApplication>(argc, argv);
+}

@@ -2,4 +2,6 @@
 
 #include "support/qt_gtest_main.h"
 
-int main(int argc, char** argv) { return RunTestsIn<QApplication>(argc, argv); }
+int main(int argc, char** argv) {
+  return RunTestsIn<QApplication>(argc, argv);
+}

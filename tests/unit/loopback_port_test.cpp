@@ -90,7 +90,8 @@ TEST(LoopbackPortTest, PacesAnswersLikeTheSerialLine) {
   for (std::size_t k = 0; k < arrivals.size(); ++k) {
     const auto [atMs, waiting] = arrivals[k];
     // Never more bytes than the line can carry by then (one millisecond's tick of slack).
-    EXPECT_LE(waiting, (atMs + 1) * LoopbackPort::kBytesPerMs + 1) << "notification " << k << " at " << atMs << " ms";
+    EXPECT_LE(waiting, (atMs + 1) * LoopbackPort::kBytesPerMs + 1)
+        << "notification " << k << " at " << atMs << " ms";
     if (k > 0) {
       EXPECT_GT(waiting, arrivals[k - 1].second);
     }
