@@ -9,8 +9,8 @@ namespace morvelin {
 namespace {
 
 // The main window on a store read from the virtual unit, its edits sent by the online link.
-struct OnlineWindow {
-  OnlineWindow() {
+struct BoundWindow {
+  BoundWindow() {
     binding.BuildRegistry();
     binding.BuildRegistry();
     ParamStore& store = session.Store();
@@ -29,7 +29,7 @@ struct OnlineWindow {
 
 // Every registered control of every view block shown from the store, nothing sent.
 void BM_RefreshAllPages(benchmark::State& state) {
-  OnlineWindow w;
+  BoundWindow w;
   w.rig.TakeReceived();
   for (auto _ : state) w.binding.RefreshPage(100);
   if (!w.rig.TakeReceived().empty()) state.SkipWithError("the refresh wrote to the unit");
@@ -39,7 +39,7 @@ BENCHMARK(BM_RefreshAllPages)->Unit(benchmark::kMillisecond);
 // One user move of a value slider: generic slider path, ApplyValue, SetParam, the word frame
 // written to the port.
 void BM_SliderEditToFrame(benchmark::State& state) {
-  OnlineWindow w;
+  BoundWindow w;
   w.binding.RefreshPage(100);
   auto* bar = w.window.Components().Get<TrackBar>("MicNoiseLevelBar");
   int value = 0;

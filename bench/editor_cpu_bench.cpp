@@ -10,6 +10,7 @@
 #include "editor/widgets/controls/bmp_button.h"
 #include "shell/application.h"
 #include "support/recorded_message_boxes.h"
+#include "event_loop.h"
 
 namespace morvelin {
 namespace {
@@ -19,12 +20,6 @@ double ProcessCpuSeconds() {
   getrusage(RUSAGE_SELF, &usage);
   return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
          double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void RunEventLoopFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
 }
 
 // The whole editor online with the virtual unit, the analyser off (0) or on (1), for a few

@@ -29,6 +29,7 @@
 #include "shell/application.h"
 #include "unit/loopback_port.h"
 #include "unit/virtual_unit.h"
+#include "event_loop.h"
 
 namespace morvelin {
 namespace {
@@ -50,12 +51,6 @@ double PeakRssMb() {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   return double(usage.ru_maxrss) / 1024.0;
-}
-
-void RunEventLoopFor(int ms) {
-  QEventLoop loop;
-  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-  loop.exec();
 }
 
 // The virtual unit on a pseudo-terminal, answering from a thread of its own, so that the moment

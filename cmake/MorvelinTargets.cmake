@@ -13,8 +13,9 @@ function(morvelin_warnings target)
   target_compile_options(${target} PRIVATE ${MORVELIN_WARNINGS})
 endfunction()
 
-# Precompiled headers: the Qt and standard headers nearly every file parses. Parsing them once per
-# library (and once for all test programs) instead of once per file roughly halves a clean build.
+# Precompiled headers: the Qt and standard headers nearly every file parses. In a file-by-file
+# build, parsing them once per library (and once for all test programs) saves a fifth to a third
+# of each file's compile.
 set(MORVELIN_CORE_PCH
   <algorithm> <array> <cmath> <cstdint> <functional> <memory> <optional> <span> <string> <vector>
   <QByteArray> <QObject> <QString> <QStringList> <QTimer>)

@@ -1,4 +1,5 @@
 #include "unit/virtual_unit.h"
+#include "params/mode_words.h"
 
 #include <algorithm>
 #include <utility>
@@ -16,8 +17,8 @@ struct LinkWord {
 };
 constexpr LinkWord kLinkWords[] = {
     {MakeAddress(0, 8), ParamStore::Family::Music},      {MakeAddress(1, 0), ParamStore::Family::Deq},
-    {MakeAddress(2, 13), ParamStore::Family::Mic},       {MakeAddress(0, 162), ParamStore::Family::Main},
-    {MakeAddress(0, 163), ParamStore::Family::Surround},
+    {MakeAddress(2, 13), ParamStore::Family::Mic},       {kMainLinkWord, ParamStore::Family::Main},
+    {kSurLinkWord, ParamStore::Family::Surround},
 };
 
 // A freshly started unit: mid-range levels, filters open, pairs linked (bands come from ResetBands).

@@ -17,6 +17,7 @@
 #include "presets/backup_content.h"
 #include "presets/backup_file.h"
 #include "unit/virtual_unit.h"
+#include "word_pattern.h"
 
 namespace morvelin {
 namespace {
@@ -30,9 +31,7 @@ CliOptions Command(CliCommandKind kind, const QString& file, SteppedClock& clock
   return o;
 }
 
-Word Pattern(int b, int i, int seed) {
-  return (b * 7919 + i * 104729 + seed * 3571) % 65536;
-}
+using testing::Pattern;
 
 bool InBackup(int b, int i) {
   return b <= kBackupLastBlock && i < BlockLengths(b);

@@ -17,13 +17,12 @@
 #include "presets/backup_file.h"
 #include "presets/safety_backups.h"
 #include "unit/virtual_unit.h"
+#include "word_pattern.h"
 
 namespace morvelin {
 namespace {
 
-Word Pattern(int b, int i, int seed) {
-  return (b * 7919 + i * 104729 + seed * 3571) % 65536;
-}
+using testing::Pattern;
 
 struct CliSafetyTest : ::testing::Test {
   QTemporaryDir tmp;

@@ -16,13 +16,12 @@
 #include "editor/widgets/controls/track_bar.h"
 #include "editor/widgets/page_builder.h"
 #include "params/block_table.h"
+#include "support/address.h"
 
 namespace morvelin {
 namespace {
 
-constexpr int A(int block, int index) {
-  return block * 256 + index;
-}
+using test::A;
 
 std::map<int, BindingEntry> ByAddress() {
   std::map<int, BindingEntry> m;

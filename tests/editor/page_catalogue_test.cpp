@@ -15,6 +15,7 @@
 #include "editor/widgets/controls/track_bar.h"
 #include "editor/widgets/form_components.h"
 #include "editor/widgets/page_builder.h"
+#include "support/address.h"
 
 namespace morvelin {
 namespace {
@@ -39,9 +40,7 @@ QWidget* Pages::client_ = nullptr;
 FormComponents* Pages::comps_ = nullptr;
 QStringList* Pages::problems_ = nullptr;
 
-constexpr int A(int block, int index) {
-  return block * 256 + index;
-}
+using test::A;
 
 TEST_F(Pages, BuildWithoutProblems) {
   EXPECT_TRUE(problems_->isEmpty()) << problems_->join("; ").toStdString();

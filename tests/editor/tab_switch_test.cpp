@@ -132,7 +132,7 @@ TEST_F(Tabs, OutputTabsSelectTheirBlockByScene) {
   }
 }
 
-struct CaptionCase {
+struct TabCaptionCase {
   int tab;
   const char* left;
   const char* right;
@@ -142,7 +142,7 @@ struct CaptionCase {
 };
 
 TEST_F(Tabs, CaptionsFollowTheTab) {
-  const CaptionCase cases[] = {
+  const TabCaptionCase cases[] = {
       {0, "音乐左", "音乐右", nullptr, nullptr, nullptr},
       {2, "麦克A", "麦克B", nullptr, nullptr, nullptr},
       {5, "主左", "主右", "---------主输出压限-----------", "左静音", "左声道延时"},
@@ -150,7 +150,7 @@ TEST_F(Tabs, CaptionsFollowTheTab) {
       {7, "环左", "环右", "----------中置压限------------", "中置静音", "中置延时"},
       {8, "环左", "环右", "----------超低压限------------", "超低静音", "超低延时"},
   };
-  for (const CaptionCase& c : cases) {
+  for (const TabCaptionCase& c : cases) {
     SCOPED_TRACE(c.tab);
     switcher.ClickTab(c.tab);
     EXPECT_EQ(Caption("LeftBtn"), QString::fromUtf8(c.left));

@@ -7,12 +7,12 @@
 namespace morvelin {
 namespace {
 
+using testing::kKeepAlive;
 using testing::LinkRig;
 using testing::ModeNameRequest;
 using Button = LinkController::Button;
 
 const Bytes kProbe = LinkCodeFrame(LinkProbe);
-const Bytes kKeepAlive = LinkCodeFrame(KeepAlive);
 const Bytes kRelease = LinkCodeFrame(LinkRelease);
 
 Bytes BlockRequest(int b) {

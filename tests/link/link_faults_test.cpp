@@ -12,10 +12,10 @@
 namespace morvelin {
 namespace {
 
+using testing::kKeepAlive;
 using testing::LinkRig;
 using Button = LinkController::Button;
 
-const Bytes kKeepAlive = LinkCodeFrame(KeepAlive);
 constexpr int kGainA = 0x0203;  // plain words, no side effects at the unit
 constexpr int kGainB = 0x0204;
 

@@ -16,6 +16,8 @@
 
 namespace morvelin::testing {
 
+inline const Bytes kKeepAlive = LinkCodeFrame(KeepAlive);
+
 class LinkRig {
  public:
   static constexpr int kStepMs = 20;

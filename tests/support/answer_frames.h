@@ -9,6 +9,8 @@
 
 namespace morvelin::test {
 
+inline const Bytes kAck{0xEE, 0xBB};
+
 struct Answers {
   std::vector<Bytes> frames;
   std::size_t noise = 0;

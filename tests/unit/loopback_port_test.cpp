@@ -13,9 +13,9 @@
 namespace morvelin {
 namespace {
 
+using test::kAck;
 using test::SplitAnswers;
 
-const Bytes kAck{0xEE, 0xBB};
 
 struct Received {
   std::vector<int> waiting;  // the count of every notification

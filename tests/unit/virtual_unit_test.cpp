@@ -13,9 +13,9 @@ namespace {
 
 using test::ReportAddress;
 using test::ReportData;
+using test::kAck;
 using test::SplitAnswers;
 
-const Bytes kAck{0xEE, 0xBB};
 
 Bytes TextBytes(const std::string& s) {
   return Bytes(s.begin(), s.end());

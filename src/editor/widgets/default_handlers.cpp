@@ -12,13 +12,12 @@
 #include "editor/widgets/controls/text_controls.h"
 #include "editor/widgets/controls/track_bar.h"
 #include "editor/widgets/editor_binding.h"
+#include "params/mode_words.h"
 
 namespace morvelin {
 
 namespace {
 
-constexpr int kAutoManualWord = MakeAddress(0, 160);
-constexpr int kEchoFormWord = MakeAddress(0, 164);
 
 std::optional<int> KindOf(const Control& c) {
   return KindFromHint(c.Hint().toStdString());

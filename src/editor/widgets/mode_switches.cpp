@@ -13,14 +13,12 @@
 #include "editor/widgets/editor_binding.h"
 #include "editor/widgets/form_components.h"
 #include "editor/widgets/tab_switch.h"
+#include "params/mode_words.h"
 
 namespace morvelin {
 
 namespace {
 
-constexpr int kAutoManualWord = MakeAddress(0, 160);
-constexpr int kSceneWord = MakeAddress(0, 161);
-constexpr int kEchoFormWord = MakeAddress(0, 164);
 constexpr int kOutputBlock = 6;
 
 constexpr const char* kSceneButtons[] = {"SingModeBtn", "DiscoModeBtn", "CodeModeBtn"};
@@ -117,10 +115,10 @@ void ModeSwitches::SameBtnClick(BmpButton* button) {
       linkWord = MakeAddress(2, 13), selection = &state_.MicChannelSel, family = ParamStore::Family::Mic;
       break;
     case 5:
-      linkWord = MakeAddress(0, 162), selection = &state_.MainChannelSel, family = ParamStore::Family::Main;
+      linkWord = kMainLinkWord, selection = &state_.MainChannelSel, family = ParamStore::Family::Main;
       break;
     case 6:
-      linkWord = MakeAddress(0, 163), selection = &state_.SurChannelSel,
+      linkWord = kSurLinkWord, selection = &state_.SurChannelSel,
       family = ParamStore::Family::Surround;
       break;
     default:

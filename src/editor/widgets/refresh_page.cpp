@@ -9,16 +9,12 @@
 #include "editor/widgets/controls/text_controls.h"
 #include "editor/widgets/controls/track_bar.h"
 #include "editor/widgets/editor_binding.h"
+#include "params/mode_words.h"
 
 namespace morvelin {
 
 namespace {
 
-constexpr int kSceneWord = MakeAddress(0, 161);
-constexpr int kAutoManualWord = MakeAddress(0, 160);
-constexpr int kMainLinkWord = MakeAddress(0, 162);
-constexpr int kSurLinkWord = MakeAddress(0, 163);
-constexpr int kEchoFormWord = MakeAddress(0, 164);
 constexpr int kMicLinkWord = MakeAddress(2, 13);
 
 bool IsMuteButton(const QString& name) {
