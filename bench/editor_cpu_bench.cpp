@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "editor/widgets/controls/bmp_button.h"
+#include "event_loop.h"
 #include "shell/application.h"
 #include "support/recorded_message_boxes.h"
-#include "event_loop.h"
 
 namespace morvelin {
 namespace {

@@ -21,6 +21,7 @@
 
 #include "../tests/support/fake_audio_capture.h"
 #include "../tests/support/recorded_message_boxes.h"
+#include "event_loop.h"
 #include "graphs/widgets/band_point.h"
 #include "graphs/widgets/graph_image.h"
 #include "graphs/widgets/response_graph.h"
@@ -29,7 +30,6 @@
 #include "shell/application.h"
 #include "unit/loopback_port.h"
 #include "unit/virtual_unit.h"
-#include "event_loop.h"
 
 namespace morvelin {
 namespace {

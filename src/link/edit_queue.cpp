@@ -1,19 +1,14 @@
 #include "link/edit_queue.h"
 
 #include "params/block_table.h"
+#include "params/mode_words.h"
 
 namespace morvelin {
 
-namespace {
-
-constexpr int kLinkWords[] = {0x0008, 0x00A2, 0x00A3, 0x0100, 0x020D};
-
-}  // namespace
-
 bool HasSideEffect(int deviceAddress) {
   if (deviceAddress / 256 >= kStatusBlock) return true;
-  for (int a : kLinkWords)
-    if (a == deviceAddress) return true;
+  for (const ChannelLinkWord& link : kChannelLinkWords)
+    if (link.address == deviceAddress) return true;
   return false;
 }
 

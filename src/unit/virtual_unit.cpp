@@ -1,25 +1,15 @@
 #include "unit/virtual_unit.h"
-#include "params/mode_words.h"
 
 #include <algorithm>
 #include <utility>
+
+#include "params/mode_words.h"
 
 namespace morvelin {
 
 namespace {
 
 constexpr Word kLinkedValue = 1;
-
-// Channel link words and the pair each one links.
-struct LinkWord {
-  int address;
-  ParamStore::Family family;
-};
-constexpr LinkWord kLinkWords[] = {
-    {MakeAddress(0, 8), ParamStore::Family::Music},      {MakeAddress(1, 0), ParamStore::Family::Deq},
-    {MakeAddress(2, 13), ParamStore::Family::Mic},       {kMainLinkWord, ParamStore::Family::Main},
-    {kSurLinkWord, ParamStore::Family::Surround},
-};
 
 // A freshly started unit: mid-range levels, filters open, pairs linked (bands come from ResetBands).
 struct Preset {
@@ -215,7 +205,7 @@ void VirtualUnit::WriteWord(int address, Word value) {
   const Word old = WordAt(address);
   SetWord(address, value);
   // Entering or leaving the linked state leaves both sides equal, as the editor's store has them.
-  for (const LinkWord& link : kLinkWords)
+  for (const ChannelLinkWord& link : kChannelLinkWords)
     if (link.address == address && (value == kLinkedValue || old == kLinkedValue))
       mem_->store.CopyBank(link.family);
 }

@@ -16,7 +16,6 @@ namespace {
 using test::kAck;
 using test::SplitAnswers;
 
-
 struct Received {
   std::vector<int> waiting;  // the count of every notification
 };

@@ -11,11 +11,10 @@
 namespace morvelin {
 namespace {
 
+using test::kAck;
 using test::ReportAddress;
 using test::ReportData;
-using test::kAck;
 using test::SplitAnswers;
-
 
 Bytes TextBytes(const std::string& s) {
   return Bytes(s.begin(), s.end());

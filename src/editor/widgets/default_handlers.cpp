@@ -18,7 +18,6 @@ namespace morvelin {
 
 namespace {
 
-
 std::optional<int> KindOf(const Control& c) {
   return KindFromHint(c.Hint().toStdString());
 }

@@ -118,8 +118,7 @@ void ModeSwitches::SameBtnClick(BmpButton* button) {
       linkWord = kMainLinkWord, selection = &state_.MainChannelSel, family = ParamStore::Family::Main;
       break;
     case 6:
-      linkWord = kSurLinkWord, selection = &state_.SurChannelSel,
-      family = ParamStore::Family::Surround;
+      linkWord = kSurLinkWord, selection = &state_.SurChannelSel, family = ParamStore::Family::Surround;
       break;
     default:
       return;
