@@ -5,6 +5,7 @@
 
 #include "link/frame_dispatcher.h"
 #include "link/frames.h"
+#include "params/mode_words.h"
 
 namespace morvelin {
 
@@ -13,7 +14,6 @@ namespace {
 constexpr int kTicksPerSecond = 50;
 constexpr int kKeepAliveMisses = 4;  // lost on the fifth second without an acknowledgement
 constexpr int kCommandMisses = 50;   // a mode command waits 51 s
-constexpr int kSceneWord = 161;
 
 }  // namespace
 
@@ -261,7 +261,7 @@ void LinkController::LinkEvent(LinkEventKind kind) {
 }
 
 void LinkController::LinkUp() {
-  store_.Selection().SceneIndex = SceneFromWord(store_.DeviceImage[0][kSceneWord]);
+  store_.Selection().SceneIndex = SceneFromWord(store_.Device(kSceneWord));
   if (ui_.FirstCheckState() == 0) ui_.SetFirstCheckState(1);
   ui_.RefreshAllPages();
   SetOnline(true);
