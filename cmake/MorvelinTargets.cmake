@@ -38,8 +38,9 @@ function(morvelin_reuse_precompiled target from)
   endif()
 endfunction()
 
-# Test code needs line numbers for its failure traces, not full debug info, and little
-# optimisation: both make clean builds markedly faster. The code under test keeps its flags.
+# Test code needs line numbers for its failure traces, not full debug info, and no
+# optimisation: the tests' time goes to the code under test, which keeps its flags, and a batch
+# of test files compiles in half the time at -O0.
 function(morvelin_test_flags target)
-  target_compile_options(${target} PRIVATE -g1 $<$<CONFIG:RelWithDebInfo,Release>:-O1>)
+  target_compile_options(${target} PRIVATE -g1 -O0)
 endfunction()
