@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "editor/widgets/controls/desk_style.h"
+#include "platform/memory_policy.h"
 #include "platform/process_stats.h"
 #if defined(__unix__)
 #include "platform/posix/termination_signals.h"
@@ -12,6 +13,7 @@
 namespace morvelin {
 
 void PrepareApplication() {
+  ReturnLargeBlocksToTheSystem();
   QApplication::setApplicationName("Morvelin");
   QApplication::setApplicationDisplayName("Morvelin");
   QApplication::setFont(desk::Font(12));

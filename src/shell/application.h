@@ -31,7 +31,7 @@ struct StartupOptions {
   SettingsPlace settings;
 };
 
-// Sets the application's title and font; needs the QApplication to exist.
+// Sets the application's title, font and memory policy; needs the QApplication to exist.
 void PrepareApplication();
 
 // The program's single-instance objects, created in the order of the program entry: the

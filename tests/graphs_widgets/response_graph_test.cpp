@@ -189,6 +189,44 @@ TEST_F(ResponseGraphTest, HighDpiPicturesAreDrawnAtDeviceResolution) {
   EXPECT_EQ(testing::ShownPicture(*graph.Image1()), one);
 }
 
+// A repaint of part of the image (a drag invalidates only around the curve) paints there exactly
+// the pixels of the whole picture, at every scale factor.
+TEST_F(ResponseGraphTest, PartialRepaintsMatchTheWholePicture) {
+  View(0, BandWordIndex(10, 4, 2)) = 170;  // +10 dB at band 5: the curve crosses the grid
+  ShowPage(kMusicPage);
+  QWidget& image = *graph.Image1();
+  const auto render = [&image](qreal dpr, const QRegion& region) {
+    QImage dense(qCeil(image.width() * dpr), qCeil(image.height() * dpr), QImage::Format_RGB32);
+    dense.setDevicePixelRatio(dpr);
+    dense.fill(Qt::white);
+    // A source region is rendered with its top left at the offset.
+    image.render(&dense, region.boundingRect().topLeft(), region);
+    return dense;
+  };
+  // Even logical edges land on whole device pixels at 1.5 too.
+  const QRegion regions[] = {
+      QRegion(100, 36, 84, 62),                             // across the 20 Hz and level lines
+      QRegion(674, 0, 4, 256),                              // around the 1 kHz line
+      QRegion(1130, 0, 12, 256),                            // the right border and past it
+      QRegion(0, 80, 1142, 10) + QRegion(500, 0, 40, 256),  // the 0 dB line and the curve
+      QRegion(0, 0, 2, 2) + QRegion(300, 250, 20, 6),       // the corner and the bottom line
+  };
+  for (qreal dpr : {1.0, 1.5, 2.0}) {
+    const QImage whole = render(dpr, QRegion());
+    for (const QRegion& region : regions) {
+      const QImage part = render(dpr, region);
+      int differ = 0;
+      for (const QRect& r : region) {
+        const QRect d(QPoint(int(r.left() * dpr), int(r.top() * dpr)), r.size() * dpr);
+        for (int y = d.top(); y <= d.bottom() && y < whole.height(); ++y)
+          for (int x = d.left(); x <= d.right() && x < whole.width(); ++x)
+            differ += part.pixel(x, y) != whole.pixel(x, y);
+      }
+      EXPECT_EQ(differ, 0) << dpr << " at " << region.boundingRect().x() << "," << region.boundingRect().y();
+    }
+  }
+}
+
 TEST_F(ResponseGraphTest, PageWithoutBandsShowsTheEmptyGrid) {
   ShowPage(0x1E07);  // the system page
   for (int p = 0; p < kCurvePointCount; ++p) EXPECT_TRUE(Point(p)->isHidden());

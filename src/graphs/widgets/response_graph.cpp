@@ -107,7 +107,7 @@ QPoint ResponseGraph::PanelOffset() const {
 void ResponseGraph::DrawGrid(int mode) {
   if (mode == 0 || mode == 1) {
     geometry_ = GraphGeometry(width(), height());
-    BuildGrid(image1_->devicePixelRatioF());
+    gridLines_ = GridLines(geometry_);
     if (hasCurve_) SetShownCurve(shownDpr_);
     PlaceAxisLabels(mode == 0 || axisLabels_.empty());
   }
@@ -116,15 +116,18 @@ void ResponseGraph::DrawGrid(int mode) {
 }
 
 // Lines of one pixel on a screen of scale factor 1; on denser screens as many device pixels as
-// the scale says, at device positions, so the grid stays sharp.
-void ResponseGraph::BuildGrid(qreal dpr) {
+// the scale says, at device positions, so the grid stays sharp. Drawn where the painter is
+// clipped rather than kept as a bitmap: at 4K a grid bitmap would hold as much memory as the
+// rest of the program.
+void ResponseGraph::PaintGrid(QPainter& p, qreal dpr) const {
   const auto dev = [dpr](int v) { return int(std::lround(v * dpr)); };
   const int thick = std::max(1, dev(1));
-  QImage grid(qCeil(geometry_.Width() * dpr), qCeil(geometry_.Height() * dpr), QImage::Format_RGB32);
-  grid.fill(ToColor(kGridBackground));
-  QPainter p(&grid);
+  p.save();
+  // Device pixels from here on.
+  if (dpr != 1.0) p.scale(1 / dpr, 1 / dpr);
+  p.fillRect(0, 0, qCeil(geometry_.Width() * dpr), qCeil(geometry_.Height() * dpr), ToColor(kGridBackground));
   const QColor major = ToColor(kGridMajor), minor = ToColor(kGridMinor);
-  for (const GridLine& l : GridLines(geometry_)) {
+  for (const GridLine& l : gridLines_) {
     const QColor& c = l.major ? major : minor;
     // Axis-parallel lines without their end point.
     if (l.x1 == l.x2)
@@ -136,9 +139,16 @@ void ResponseGraph::BuildGrid(qreal dpr) {
       p.drawLine(dev(l.x1), dev(l.y1), dev(l.x2), dev(l.y2));
     }
   }
-  p.end();
-  gridPixmap_ = QPixmap::fromImage(std::move(grid));
-  gridPixmap_.setDevicePixelRatio(dpr);
+  p.restore();
+}
+
+QImage ResponseGraph::GridBitmap() const {
+  const qreal dpr = image1_->devicePixelRatioF();
+  QImage grid(qCeil(geometry_.Width() * dpr), qCeil(geometry_.Height() * dpr), QImage::Format_RGB32);
+  grid.setDevicePixelRatio(dpr);
+  QPainter p(&grid);
+  PaintGrid(p, dpr);
+  return grid;
 }
 
 void ResponseGraph::PlaceAxisLabels(bool create) {
@@ -280,15 +290,12 @@ void ResponseGraph::InvalidateCurve(const std::vector<QPointF>& before, bool col
 }
 
 void ResponseGraph::PaintPicture(QPainter& painter) {
-  if (painter.device() == image1_) {
-    // The first paint, or a move to a screen of another scale factor.
-    const qreal dpr = DeviceRatio(painter);
-    if (gridPixmap_.devicePixelRatio() != dpr) BuildGrid(dpr);
-    if (hasCurve_ && shownDpr_ != dpr) SetShownCurve(dpr);
-  }
+  const qreal dpr = DeviceRatio(painter);
+  // The first paint, or a move to a screen of another scale factor.
+  if (painter.device() == image1_ && hasCurve_ && shownDpr_ != dpr) SetShownCurve(dpr);
   // The paint handler's painter is clipped to the region that needs it: only that much of the
-  // grid is blitted.
-  painter.drawPixmap(0, 0, gridPixmap_);
+  // grid is filled.
+  PaintGrid(painter, dpr);
   if (spectrumOverlay_) spectrumOverlay_(painter, geometry_);
   PaintCurve(painter);
 }

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPainterPath>
-#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -82,7 +81,7 @@ class ResponseGraph : public QWidget {
   // The picture the image shows, rendered at scale factor 1 when asked for.
   const QImage& Picture();
   // The clean grid at the resolution the image is drawn at.
-  QImage GridBitmap() const { return gridPixmap_.toImage(); }
+  QImage GridBitmap() const;
   const CurveBands& Bands() const { return curveBands_; }
   const CurvePointList& CurvePoints() const { return curvePoints_; }
   bool HasCurve() const { return hasCurve_; }
@@ -109,7 +108,8 @@ class ResponseGraph : public QWidget {
   void PlaceAxisLabels(bool create);
   void PlaceEqLabel(const CurveEntry& entry);
   QPoint PanelOffset() const;
-  void BuildGrid(qreal dpr);
+  // The clean grid, in device pixels of a device of scale factor dpr.
+  void PaintGrid(QPainter& painter, qreal dpr) const;
   // The curve's points with positions rounded to device pixels (at 1: CurvePoints).
   std::vector<QPointF> PathPoints(qreal dpr) const;
   void SetShownCurve(qreal dpr);
@@ -119,8 +119,8 @@ class ResponseGraph : public QWidget {
   GraphHost& host_;
   QWidget* labelParent_;
   GraphGeometry geometry_;
-  QPixmap gridPixmap_;  // at the device resolution of the image
-  QImage picture_;      // Picture()'s rendering
+  std::vector<GridLine> gridLines_;
+  QImage picture_;  // Picture()'s rendering
   bool pictureStale_ = true;
   GraphImage* image1_ = nullptr;
   QLabel* eqPassLabel_ = nullptr;

@@ -130,6 +130,16 @@ void Edit::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit Clicked();
 }
 
+void Edit::focusInEvent(QFocusEvent* e) {
+  // An edit of no size (where a page switch parks the focus) has no caret to show: its blinking
+  // would wake the idle program twice a second for nothing.
+  if (width() <= 0 || height() <= 0) {
+    QWidget::focusInEvent(e);
+    return;
+  }
+  QLineEdit::focusInEvent(e);
+}
+
 void Edit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
   emit Exited();

@@ -81,6 +81,7 @@ class Edit : public QLineEdit, public Control {
 
  protected:
   void mousePressEvent(QMouseEvent*) override;
+  void focusInEvent(QFocusEvent*) override;
   void focusOutEvent(QFocusEvent*) override;
 
  private:
